@@ -18,7 +18,7 @@ public:
 
     // The existing file or directory the name stands for, or nothing when it
     // does not exist or would leave the content directory (absolute names,
-    // "..", empty components).
+    // drive letters, "." or "..", empty components, links that point out).
     std::optional<std::filesystem::path> resolve(std::string_view contentName) const;
 
     // The program-wide content directory (the working directory unless the

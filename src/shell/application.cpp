@@ -1,0 +1,74 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPointer>
+
+#include "shell/backdrop.h"
+#include "shell/glyph_text.h"
+#include "shell/intro.h"
+#include "shell/main_menu.h"
+#include "shell/pointer.h"
+#include "shell/screen_open.h"
+#include "shell/screen_stack.h"
+
+namespace ovta {
+namespace {
+
+std::function<void()>& terminateHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+QPointer<TForm6>& backdrop()
+{
+    static QPointer<TForm6> form;
+    return form;
+}
+
+}  // namespace
+
+void requestTerminate()
+{
+    if (terminateHandler()) {
+        terminateHandler()();
+        return;
+    }
+    if (trace::enabled())
+        trace::line("terminate");
+    QCoreApplication::quit();
+}
+
+void setTerminateHandler(std::function<void()> handler) { terminateHandler() = std::move(handler); }
+
+void startUp()
+{
+    loadPointerShapes();
+    installGlyphFonts();
+    // Smooth glyph edges everywhere, for the run only.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferAntialias);
+    QApplication::setFont(font);
+    QApplication::setApplicationName(QStringLiteral("ovtaav1"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ovtaav1"));
+
+    auto* form = new TForm6;
+    backdrop() = form;
+    createScreen<Tfirstflc>();
+    createScreen<Tfalam1>();
+    form->onFirstActivate = [] {
+        if (Tfirstflc::instance)
+            Tfirstflc::instance->showScreen();
+    };
+    form->showFullScreen();
+}
+
+void shutDown()
+{
+    // The screens go first: the fonts may only go once nothing draws with them.
+    delete backdrop().data();
+    removeGlyphFonts();
+}
+
+}  // namespace ovta

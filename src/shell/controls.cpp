@@ -1,0 +1,164 @@
+#include "shell/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "content/content_dir.h"
+#include "content/errors.h"
+#include "shell/error_report.h"
+#include "shell/pointer.h"
+
+namespace ovta {
+
+Control::Control(QWidget* parent, const QString& name, const QRect& geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setMouseTracking(true);
+}
+
+void Control::setPointer(int entry)
+{
+    if (entry == 0) {
+        unsetCursor();
+    } else if (entry < 0) {
+        setCursor(Qt::PointingHandCursor);
+    } else if (const QCursor* shape = pointerShape(entry)) {
+        setCursor(*shape);
+    } else {
+        setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void Control::click()
+{
+    if (onClick)
+        guard([this] { onClick(this); });
+}
+
+void Control::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = (event->button() == Qt::LeftButton);
+    if (onMouseDown)
+        guard([this] { onMouseDown(this); });
+    if (!onClick && !onMouseDown && parentWidget())
+        event->ignore();
+}
+
+void Control::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (onMouseUp)
+        guard([this] { onMouseUp(this); });
+    // A click is a left press and release over the same control.
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+}
+
+void Control::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (onDoubleClick)
+        guard([this] { onDoubleClick(this); });
+    else
+        mousePressEvent(event);
+}
+
+void Control::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        guard([this] { onMouseMove(this); });
+    else
+        event->ignore();  // the screen below sees a move over the background
+}
+
+void ImageControl::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void ImageControl::loadPicture(const std::string& contentName)
+{
+    const auto path = ContentDir::current().resolve(contentName);
+    QPixmap picture;
+    if (!path || !picture.load(QString::fromStdString(path->string())))
+        throw FileError("Cannot open picture \"" + contentName + "\"");
+    setPicture(picture);
+}
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_)
+        painter.drawPixmap(rect(), picture_);
+    else
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void LabelControl::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    update();
+}
+
+void LabelControl::setColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+void LabelControl::setGlyphText(const std::string& glyphs, GlyphFace face, int pointSize,
+                                const QColor& color, Qt::Alignment alignment)
+{
+    glyphs_ = glyphs;
+    face_ = face;
+    pointSize_ = pointSize;
+    textColor_ = color;
+    alignment_ = alignment;
+    update();
+}
+
+QPixmap& LabelControl::canvas()
+{
+    if (canvas_.size() != size()) {
+        canvas_ = QPixmap(size());
+        canvas_.fill(color_.isValid() ? color_ : Qt::black);
+    }
+    return canvas_;
+}
+
+void LabelControl::clearCanvas()
+{
+    canvas_ = QPixmap();
+    update();
+}
+
+void LabelControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!transparent_ && color_.isValid())
+        painter.fillRect(rect(), color_);
+    if (!canvas_.isNull())
+        painter.drawPixmap(0, 0, canvas_);
+    if (!glyphs_.empty()) {
+        painter.setPen(textColor_);
+        GlyphFont::get(face_, pointSize_).drawAligned(painter, rect(), glyphs_, alignment_);
+    }
+}
+
+PanelControl::PanelControl(QWidget* parent, const QString& name, const QRect& geometry,
+                           const QColor& color)
+    : Control(parent, name, geometry)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+}  // namespace ovta

@@ -1,0 +1,119 @@
+// The controls screens are laid out with. Each keeps the layout's name as
+// its object name and a free `Tag`; its events call handlers that the
+// screen binds, and every handler runs inside the central error guard.
+// Z-order is among siblings only (bringToFront / sendToBack).
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "shell/glyph_text.h"
+
+namespace ovta {
+
+class Control;
+using Handler = std::function<void(Control* sender)>;
+
+// Behaviour shared by every control: Tag, pointer shape, mouse handlers.
+class Control : public QWidget {
+    Q_OBJECT
+
+public:
+    Control(QWidget* parent, const QString& name, const QRect& geometry);
+
+    int Tag = 0;
+    Handler onClick;
+    Handler onDoubleClick;
+    Handler onMouseMove;
+    Handler onMouseDown;
+    Handler onMouseUp;
+
+    // Pointer-table entry (1..5); 0 for the standard arrow, -1 for the
+    // standard pointing hand.
+    void setPointer(int entry);
+
+    void bringToFront() { raise(); }
+    void sendToBack() { lower(); }
+
+    // Runs the click handler as a mouse click on this control would.
+    void click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A picture drawn at its top-left corner, unscaled and clipped.
+class ImageControl : public Control {
+    Q_OBJECT
+
+public:
+    using Control::Control;
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+    // Loads a picture file of the content ("data1\\kenor001.bmp"); throws
+    // FileError naming it when it is missing or not a picture.
+    void loadPicture(const std::string& contentName);
+    // Stretched to the control's size instead of drawn at its corner.
+    void setStretch(bool stretch) { stretch_ = stretch; update(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+};
+
+// A label: transparent and caption-less it is an invisible click area;
+// opaque, it fills itself with its colour; with glyph text it draws that
+// in a glyph face. A canvas keeps what handlers draw on it until the label
+// is cleared.
+class LabelControl : public Control {
+    Q_OBJECT
+
+public:
+    using Control::Control;
+
+    void setTransparent(bool transparent);
+    void setColor(const QColor& color);
+    void setGlyphText(const std::string& glyphs, GlyphFace face, int pointSize,
+                      const QColor& color, Qt::Alignment alignment = Qt::AlignRight);
+    const std::string& glyphText() const { return glyphs_; }
+
+    // Drawing surface of the label's own size, shown over its colour.
+    QPixmap& canvas();
+    void clearCanvas();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool transparent_ = false;
+    QColor color_;
+    std::string glyphs_;
+    GlyphFace face_ = GlyphFace::Glyf01;
+    int pointSize_ = 12;
+    QColor textColor_ = Qt::black;
+    Qt::Alignment alignment_ = Qt::AlignRight;
+    QPixmap canvas_;
+};
+
+// A plain container (hot-spot panels, the video window).
+class PanelControl : public Control {
+    Q_OBJECT
+
+public:
+    PanelControl(QWidget* parent, const QString& name, const QRect& geometry,
+                 const QColor& color = Qt::black);
+};
+
+}  // namespace ovta

@@ -1,0 +1,69 @@
+#include "shell/error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "content/errors.h"
+#include "shell/screen_stack.h"
+#include "shell/trace.h"
+
+namespace ovta {
+namespace {
+
+std::unique_ptr<ErrorReporter>& reporter()
+{
+    static std::unique_ptr<ErrorReporter> r = std::make_unique<MessageBoxReporter>();
+    return r;
+}
+
+bool printable(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c < 0x20 || c >= 0x7F)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+std::string withFullStop(std::string_view text)
+{
+    std::string out(text);
+    if (!out.empty() && static_cast<unsigned char>(out.back()) > static_cast<unsigned char>('.'))
+        out += '.';
+    return out;
+}
+
+void MessageBoxReporter::show(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ovtaav1"), QString::fromLatin1(text),
+                    QMessageBox::Ok, ScreenStack::instance().backdrop());
+    box.exec();
+}
+
+void setErrorReporter(std::unique_ptr<ErrorReporter> r)
+{
+    reporter() = r ? std::move(r) : std::make_unique<MessageBoxReporter>();
+}
+
+void reportError(std::string_view text)
+{
+    const std::string shown = withFullStop(text);
+    if (trace::enabled())
+        trace::line("error text=" + (printable(shown) ? shown : "hex:" + trace::hex(shown)));
+    reporter()->show(shown);
+}
+
+void guard(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        reportError(e.what());
+    } catch (...) {
+        reportError("Unknown error");
+    }
+}
+
+}  // namespace ovta

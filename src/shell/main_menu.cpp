@@ -1,0 +1,327 @@
+#include "shell/main_menu.h"
+
+#include <QPainter>
+
+#include "content/content_dir.h"
+#include "content/errors.h"
+#include "sections/stand_in.h"
+#include "shell/application.h"
+#include "shell/error_report.h"
+#include "shell/globals.h"
+#include "shell/media_factory.h"
+
+namespace ovta {
+
+const std::array<Tfalam1::Section, 9> Tfalam1::Sections = {{
+    {64, 88, 500, "frm41"},
+    {64, 222, 600, "frm51"},
+    {64, 357, 400, "frm01"},
+    {267, 88, 500, "frm31"},
+    {267, 222, 800, "frm21"},
+    {267, 357, 700, "frm11"},
+    {477, 88, 700, "frm61"},
+    {477, 222, 800, "frm71"},
+    {477, 357, 900, "frm81"},
+}};
+
+Tfalam1::State& Tfalam1::state()
+{
+    static State s;
+    return s;
+}
+
+namespace {
+
+QPixmap art(const QString& name) { return QPixmap(QStringLiteral(":/art/falam1/") + name); }
+
+ImageControl* image(QWidget* parent, const char* name, QRect geometry, const QString& picture)
+{
+    auto* control = new ImageControl(parent, QString::fromLatin1(name), geometry);
+    if (!picture.isEmpty())
+        control->setPicture(art(picture));
+    return control;
+}
+
+LabelControl* hotArea(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* label = new LabelControl(parent, QString::fromLatin1(name), geometry);
+    label->setTransparent(true);
+    label->setPointer(2);
+    return label;
+}
+
+}  // namespace
+
+Tfalam1::Tfalam1() : Screen(Kind)
+{
+    resize(640, 461);
+    m1 = image(this, "m1", QRect(0, 0, 640, 480), QStringLiteral("m1.png"));
+    m1->onMouseMove = [this](Control*) { m1MouseMove(); };
+    Label1 = new LabelControl(this, QStringLiteral("Label1"), QRect(-4, 76, 44, 16));
+    Label1->hide();
+    Image5 = image(this, "Image5", QRect(23, 4, 65, 64), QStringLiteral("Image5.png"));
+    Image5->setPointer(2);
+    Image5->onClick = [this](Control*) { Image5Click(); };
+    Image1 = image(this, "Image1", QRect(162, 0, 322, 77), QStringLiteral("Image1.png"));
+    Image1->setPointer(2);
+    Image2 = image(this, "Image2", QRect(500, 0, 121, 78), QStringLiteral("Image2.png"));
+    Image2->setPointer(2);
+    Image2->onClick = [this](Control*) { Image2Click(); };
+    Label2 = hotArea(this, "Label2", QRect(169, 12, 309, 63));
+    Label2->onClick = [this](Control*) { Label2Click(); };
+    Label2->onMouseMove = [this](Control*) { Label2MouseMove(); };
+    Label3 = hotArea(this, "Label3", QRect(508, 0, 97, 75));
+    Label3->onMouseMove = [this](Control*) { Label3MouseMove(); };
+    Label4 = hotArea(this, "Label4", QRect(21, 3, 70, 67));
+    Label4->onMouseMove = [this](Control*) { Label4MouseMove(); };
+    for (int i = 0; i < 9; ++i) {
+        const QString name = QStringLiteral("m%1%1").arg(i + 1);
+        strips[static_cast<std::size_t>(i)] =
+            image(this, name.toLatin1().constData(), QRect(0, 0, 333, 100), name + ".png");
+        strips[static_cast<std::size_t>(i)]->hide();
+    }
+    ms1 = image(this, "ms1", QRect(112, 8, 32, 32), QStringLiteral("ms1.png"));
+    ms1->setPointer(2);
+    ms1->hide();
+    ms1->onClick = [this](Control*) { ms1Click(); };
+    ms2 = image(this, "ms2", QRect(112, 8, 32, 32), QStringLiteral("ms2.png"));
+    ms2->setPointer(2);
+    ms2->hide();
+    ms2->onClick = [this](Control*) { ms2Click(); };
+    med1 = createMediaPlayer();
+    med1->onError([this](const QString& text) {
+        giveUpMusic();
+        reportError(text.toStdString());
+    });
+    for (int i = 0; i < 9; ++i)
+        timers[static_cast<std::size_t>(i)] = new Timer(this, 1, false, [this, i] { sectionTimer(i); });
+    Timer12 = new Timer(this, 200, false, [this] { Timer12Timer(); });
+}
+
+Tfalam1::~Tfalam1() = default;
+
+void Tfalam1::FormCreate()
+{
+    State& s = state();
+    s.aboutFlag = s.titleFlag = s.exitFlag = 0;
+    s.keyPosition = 0;
+    s.musicCounter = 0;
+    s.musicGivenUp = false;
+    Image1->sendToBack();
+    Image2->sendToBack();
+    Image5->sendToBack();
+    for (auto& frame : s.frames)
+        frame.setFrame(25);
+    for (int t = 1; t <= 9; ++t) {
+        const Section& at = Sections[static_cast<std::size_t>(t - 1)];
+        auto* label = new LabelControl(this, QStringLiteral("section%1").arg(t),
+                                       QRect(at.left, at.top, 131, 100));
+        label->Tag = t;
+        label->setColor(QColor(10, 22, 56));
+        label->setPointer(2);
+        label->onClick = [this](Control* sender) { Label1Click(sender); };
+        label->onMouseMove = [this](Control* sender) { Label1MouseMove(sender); };
+        label->show();
+        label->bringToFront();
+        sections[static_cast<std::size_t>(t - 1)] = label;
+    }
+    std::vector<NavStop> order{{Image5, Image5}, {Label2, Label2}, {Image2, Image2}};
+    for (auto* label : sections)
+        order.push_back({label, label});
+    nav_ = std::make_unique<KeyboardNav>(this, s.keyPosition, std::move(order));
+    globals().titleTable.load(ContentDir::current());
+}
+
+void Tfalam1::FormShow()
+{
+    Timer12->start();
+}
+
+void Tfalam1::FormActivate()
+{
+    State& s = state();
+    for (int i = 0; i < 9; ++i) {
+        timers[static_cast<std::size_t>(i)]->setInterval(1);
+        timers[static_cast<std::size_t>(i)]->start();
+        s.frames[static_cast<std::size_t>(i)].setFrame(25);
+    }
+}
+
+void Tfalam1::FormDeactivate()
+{
+    for (Timer* timer : timers)
+        timer->stop();
+}
+
+void Tfalam1::sectionTimer(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    timers[i]->setInterval(Sections[i].interval);
+    const QPixmap& strip = strips[i]->picture();
+    LabelControl* target = sections[i];
+    if (!target)
+        return;
+    QPainter painter(&target->canvas());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const auto& copy : state().frames[i].tick(strip.width(), strip.height()))
+        painter.drawPixmap(QRect(copy.dstX, copy.dstY, copy.width, copy.height), strip,
+                           QRect(copy.srcX, copy.srcY, copy.width, copy.height));
+    target->update();
+}
+
+void Tfalam1::Label1Click(Control* sender)
+{
+    const int tag = sender ? sender->Tag : 0;
+    if (tag < 1 || tag > 9)
+        return;
+    openStandIn(Sections[static_cast<std::size_t>(tag - 1)].opens);
+}
+
+void Tfalam1::hoverCleanUp()
+{
+    State& s = state();
+    if (s.exitFlag == 1) {
+        Image5->sendToBack();
+        s.exitFlag = 0;
+    }
+    if (s.aboutFlag == 1) {
+        Image2->sendToBack();
+        s.aboutFlag = 0;
+    }
+    if (s.titleFlag == 1) {
+        Image1->sendToBack();
+        s.titleFlag = 0;
+    }
+}
+
+void Tfalam1::Label1MouseMove(Control*) { hoverCleanUp(); }
+
+void Tfalam1::m1MouseMove() { hoverCleanUp(); }
+
+void Tfalam1::Label2MouseMove()
+{
+    State& s = state();
+    if (s.titleFlag != 0)
+        return;
+    Image1->bringToFront();
+    Label2->bringToFront();
+    s.titleFlag = 1;
+}
+
+void Tfalam1::Label3MouseMove()
+{
+    State& s = state();
+    if (s.aboutFlag != 0)
+        return;
+    Image2->bringToFront();
+    s.aboutFlag = 1;
+}
+
+void Tfalam1::Label4MouseMove()
+{
+    State& s = state();
+    if (s.exitFlag != 0)
+        return;
+    Image5->bringToFront();
+    s.exitFlag = 1;
+}
+
+void Tfalam1::Image2Click() { openStandIn("fabout"); }
+
+void Tfalam1::Label2Click() { openStandIn("frm22", true); }
+
+void Tfalam1::Image5Click() { requestTerminate(); }
+
+void Tfalam1::ms1Click()
+{
+    ms1->hide();
+    ms2->show();
+    med1->pause();
+}
+
+void Tfalam1::ms2Click()
+{
+    ms2->hide();
+    ms1->show();
+    med1->resume();
+}
+
+void Tfalam1::giveUpMusic()
+{
+    state().musicGivenUp = true;
+    Timer12->stop();
+    med1->close();
+    ms1->hide();
+    ms2->hide();
+}
+
+void Tfalam1::Timer12Timer()
+{
+    State& s = state();
+    if (s.musicGivenUp)
+        return;
+    if (s.musicCounter < 3)
+        ++s.musicCounter;
+    if (s.musicCounter == 2) {
+        med1->setFileName(QStringLiteral("data1\\kenor.wav"));
+        try {
+            med1->open();
+            med1->play();
+        } catch (const MediaError&) {
+            // No music to play: say so once, then leave the icons hidden.
+            giveUpMusic();
+            throw;
+        }
+        ms1->show();
+    }
+    if (s.musicCounter == 3 && med1->isOpen() && med1->position() == med1->length()) {
+        med1->setPosition(0);
+        med1->play();
+    }
+}
+
+void Tfalam1::suspendMusic()
+{
+    Timer12->stop();
+    med1->close();
+}
+
+void Tfalam1::resumeMusic()
+{
+    if (state().musicGivenUp)
+        return;
+    med1->setFileName(QStringLiteral("data1\\kenor.wav"));
+    try {
+        med1->open();
+        if (musicOn())
+            med1->play();
+    } catch (const MediaError&) {
+        giveUpMusic();
+        throw;
+    }
+    Timer12->start();
+}
+
+void Tfalam1::FormKeyDown(int key)
+{
+    if (!nav_)
+        return;
+    nav_->keyDown(key, [this] { Image5Click(); },
+                  [this] {
+                      State& s = state();
+                      if (s.keyPosition != 1 && s.exitFlag == 1) {
+                          Image5->sendToBack();
+                          s.exitFlag = 0;
+                      }
+                      if (s.keyPosition != 2 && s.titleFlag == 1) {
+                          Image1->sendToBack();
+                          s.titleFlag = 0;
+                      }
+                      if (s.keyPosition != 3 && s.aboutFlag == 1) {
+                          Image2->sendToBack();
+                          s.aboutFlag = 0;
+                      }
+                  });
+}
+
+}  // namespace ovta

@@ -1,0 +1,71 @@
+#include "shell/pointer.h"
+
+#include <QPixmap>
+#include <vector>
+
+namespace ovta {
+namespace {
+
+std::vector<QCursor>& shapes()
+{
+    static std::vector<QCursor> table;
+    return table;
+}
+
+std::unique_ptr<Pointer>& current()
+{
+    static std::unique_ptr<Pointer> p = std::make_unique<SystemPointer>();
+    return p;
+}
+
+}  // namespace
+
+int loadPointerShapes()
+{
+    auto& table = shapes();
+    table.clear();
+    for (int n = 1;; ++n) {
+        QPixmap picture(QStringLiteral(":/art/cursors/%1.png").arg(n));
+        if (picture.isNull())
+            break;
+        table.emplace_back(picture, 0, 0);
+    }
+    return static_cast<int>(table.size());
+}
+
+const QCursor* pointerShape(int n)
+{
+    const auto& table = shapes();
+    if (n < 1 || n > static_cast<int>(table.size()))
+        return nullptr;
+    return &table[static_cast<std::size_t>(n - 1)];
+}
+
+int pointerShapeCount() { return static_cast<int>(shapes().size()); }
+
+QPoint SystemPointer::pos() const
+{
+    const QPoint now = QCursor::pos();
+    // Our kept position stands until the user really moves the mouse.
+    if (keptValid_ && now == systemAtKeep_)
+        return kept_;
+    return now;
+}
+
+void SystemPointer::setPos(const QPoint& desktop)
+{
+    QCursor::setPos(desktop);
+    const QPoint now = QCursor::pos();
+    keptValid_ = (now != desktop);
+    kept_ = desktop;
+    systemAtKeep_ = now;
+}
+
+Pointer& pointer() { return *current(); }
+
+void setPointer(std::unique_ptr<Pointer> p)
+{
+    current() = p ? std::move(p) : std::make_unique<SystemPointer>();
+}
+
+}  // namespace ovta
