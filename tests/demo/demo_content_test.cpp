@@ -1,0 +1,59 @@
+#include "demo/demo_content.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "content/content_dir.h"
+#include "content/errors.h"
+#include "support/fixture_dir.h"
+
+namespace ovta::demo {
+namespace {
+
+TEST(DemoContent, TwoRunsGiveTheSameFilesAndBytes)
+{
+    const auto first = buildDemoText();
+    const auto second = buildDemoText();
+    ASSERT_EQ(first.size(), second.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].name, second[i].name);
+        EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name << " differs";
+    }
+}
+
+TEST(DemoContent, WritesEachFileWhereTheProgramLooksForIt)
+{
+    ovta::test::FixtureDir dir;
+    const auto files = buildDemoText();
+    std::set<std::string> names;
+    for (const auto& f : files) {
+        EXPECT_TRUE(names.insert(f.name).second) << f.name << " twice";
+        writeContentFile(dir.path(), f);
+    }
+    const ContentDir content(dir.path());
+    for (const char* name : {"data\\kenor001", "data\\kenor002", "data1\\kenor.wav"})
+        EXPECT_TRUE(names.count(name)) << name;
+    for (const auto& f : files) {
+        const auto path = content.resolve(f.name);
+        ASSERT_TRUE(path) << f.name;
+        std::ifstream in(*path, std::ios::binary);
+        const std::string back{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_TRUE(back == f.bytes) << f.name;
+    }
+}
+
+TEST(DemoContent, ContentPathStaysInsideTheDirectory)
+{
+    const std::filesystem::path root("/content");
+    EXPECT_EQ(contentPath(root, "data\\kenor002"), root / "data" / "kenor002");
+    EXPECT_EQ(contentPath(root, "data1\\1\\1.bmp"), root / "data1" / "1" / "1.bmp");
+    for (const char* bad :
+         {"", "..\\x", "data\\..\\..\\x", "data\\\\x", "\\x", "data\\", "data/../x", "."})
+        EXPECT_THROW(contentPath(root, bad), FileError) << bad;
+}
+
+} // namespace
+} // namespace ovta::demo
