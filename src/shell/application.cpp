@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QPointer>
+#include <QScreen>
 
 #include "shell/backdrop.h"
 #include "shell/glyph_text.h"
@@ -37,7 +38,9 @@ void requestTerminate()
     }
     if (trace::enabled())
         trace::line("terminate");
-    QCoreApplication::quit();
+    // exit() rather than quit(): quit() first asks every window to close,
+    // and the backdrop refuses a close from the window system.
+    QCoreApplication::exit(0);
 }
 
 void setTerminateHandler(std::function<void()> handler) { terminateHandler() = std::move(handler); }
@@ -61,6 +64,10 @@ void startUp()
         if (Tfirstflc::instance)
             Tfirstflc::instance->showScreen();
     };
+    // Cover the desktop even where no window manager honours the
+    // full-screen request (a bare X server, a kiosk session).
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        form->setGeometry(screen->geometry());
     form->showFullScreen();
 }
 

@@ -5,6 +5,7 @@
 
 #include "shell/screen.h"
 #include "shell/screen_stack.h"
+#include "shell/trace.h"
 
 namespace ovta {
 
@@ -36,6 +37,8 @@ void TForm6::showEvent(QShowEvent* event)
 void TForm6::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (trace::enabled())
+        trace::line("backdrop size=" + std::to_string(width()) + "x" + std::to_string(height()));
     for (Screen* screen : ScreenStack::instance().screens())
         ScreenStack::instance().centre(screen);
     for (QObject* child : children())

@@ -2,11 +2,29 @@
 // lengths are milliseconds; at the end of the piece position() == length().
 // A Qt implementation plays through the platform's backend; a scripted fake
 // lets tests drive time by hand.
+//
+// Both implementations keep the same rules, which the screens' polling
+// relies on:
+// - Playback never rewinds by itself: play() at the end does nothing until
+//   the position is set back (the music loop does setPosition(0) + play()).
+// - setPosition(length()) ends the piece at once; positions are clamped to
+//   0..length().
+// - A range stops at its end with position() == the range end; a range that
+//   reaches the length ends the piece.
+// - pause() only acts while playing. resume() plays on from the current
+//   position when the player is neither playing nor at the end, to the end
+//   of a paused range if there was one; play() always plays to the end of
+//   the piece.
+// - close() on a closed player does nothing; open() closes first.
 #pragma once
+
+#include "content/errors.h"
+#include "shell/trace.h"
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -29,7 +47,8 @@ public:
     virtual bool isOpen() const = 0;
 
     // Play from the current position, or the range [fromMs, toMs).
-    // Throw MediaError when the player is not open.
+    // Throw MediaError when the player is not open, and playRange() also
+    // when toMs < fromMs.
     virtual void play() = 0;
     virtual void playRange(std::int64_t fromMs, std::int64_t toMs) = 0;
     virtual void pause() = 0;
@@ -53,6 +72,53 @@ protected:
     {
         if (errorHandler_)
             errorHandler_(text);
+    }
+
+    // The texts and trace lines every implementation shares, so that tests
+    // of the screens see the same messages from the fake as from the real
+    // player. `reason` is the backend's own explanation.
+    std::string nameForMessage() const
+    {
+        return fileName().isEmpty() ? std::string("(no file name)") : fileName().toStdString();
+    }
+    MediaError notOpenError() const
+    {
+        return MediaError("media player is not open: " + nameForMessage());
+    }
+    MediaError openError(const QString& reason = {}) const
+    {
+        std::string text = "cannot open media file " + nameForMessage();
+        if (!reason.isEmpty())
+            text += ": " + reason.toStdString();
+        return MediaError(text);
+    }
+    MediaError playError(const QString& reason) const
+    {
+        return MediaError("cannot play media file " + nameForMessage() + ": " +
+                          reason.toStdString());
+    }
+    MediaError rangeError(std::int64_t fromMs, std::int64_t toMs) const
+    {
+        return MediaError("cannot play media file " + nameForMessage() + " from " +
+                          std::to_string(fromMs) + " to " + std::to_string(toMs) +
+                          ": the range ends before it starts");
+    }
+
+    void traceOpen() const
+    {
+        if (trace::enabled())
+            trace::line("media open " + fileName().toStdString());
+    }
+    void tracePlay(std::int64_t fromMs, std::int64_t toMs) const
+    {
+        if (trace::enabled())
+            trace::line("media play " + fileName().toStdString() + " from=" +
+                        std::to_string(fromMs) + " to=" + std::to_string(toMs));
+    }
+    void traceError(const std::string& text) const
+    {
+        if (trace::enabled())
+            trace::line("media error " + fileName().toStdString() + " text=" + text);
     }
 
 private:

@@ -117,8 +117,14 @@ bool ScreenStack::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease:
         // Keys belong to the top screen, wherever the focus was left.
         if (!inputAllowed(watched)) {
-            if (Screen* current = top(); current && current->isVisible())
+            // A key the top screen leaves unhandled travels up to the
+            // backdrop: it ends there rather than coming back round.
+            Screen* current = top();
+            if (current && current->isVisible() && !redirecting_) {
+                redirecting_ = true;
                 QApplication::sendEvent(current, event);
+                redirecting_ = false;
+            }
             return true;
         }
         break;

@@ -53,6 +53,7 @@ private:
 
     QWidget* backdrop_ = nullptr;
     std::vector<Screen*> screens_;
+    bool redirecting_ = false;
 };
 
 }  // namespace ovta

@@ -1,0 +1,503 @@
+// The real player on the platform's backend, with media made in the test:
+// a wave written byte by byte, damaged files, and a video made by ffmpeg
+// when it is installed. The machines that run this have no sound card.
+#include "shell/qt_media_player.h"
+
+#include "content/content_dir.h"
+#include "support/fixture_dir.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QTest>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QVideoWidget>
+#include <QWidget>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ovta {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Generous: nothing here should come near it unless the player hangs.
+constexpr int kWaitMs = 5000;
+
+// 8 kHz mono 8-bit PCM: a 440 Hz tone of the given length.
+std::string waveBytes(int ms)
+{
+    const std::uint32_t rate = 8000;
+    const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
+    std::string out;
+    const auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const auto u16 = [&](std::uint16_t v) {
+        out += static_cast<char>(v & 0xFF);
+        out += static_cast<char>(v >> 8);
+    };
+    out += "RIFF";
+    u32(36 + samples);
+    out += "WAVEfmt ";
+    u32(16);
+    u16(1);     // PCM
+    u16(1);     // mono
+    u32(rate);  // sample rate
+    u32(rate);  // bytes per second
+    u16(1);     // block align
+    u16(8);     // bits per sample
+    out += "data";
+    u32(samples);
+    for (std::uint32_t i = 0; i < samples; ++i)
+        out += static_cast<char>(128 + std::lround(90 * std::sin(2 * M_PI * 440 * i / rate)));
+    return out;
+}
+
+const char* const kFfmpeg = "/usr/bin/ffmpeg";
+
+// A one-second AVI of the kind the intro uses: Microsoft Video 1 frames and
+// 8-bit PCM sound.
+bool makeVideo(const fs::path& file)
+{
+    fs::create_directories(file.parent_path());
+    const QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                           "testsrc=size=160x120:rate=10", "-f", "lavfi", "-i",
+                           "sine=frequency=440:sample_rate=11025", "-t", "1", "-c:v",
+                           "msvideo1", "-c:a", "pcm_u8", "-ac", "1",
+                           QString::fromStdString(file.string())};
+    return QProcess::execute(kFfmpeg, args) == 0 && fs::exists(file);
+}
+
+class TraceCapture {
+public:
+    TraceCapture() : wasOn_(trace::enabled())
+    {
+        trace::setSink([this](std::string_view line) { lines.emplace_back(line); });
+    }
+    ~TraceCapture()
+    {
+        trace::setSink(nullptr);
+        trace::setEnabled(wasOn_);
+    }
+    bool has(const std::string& line) const
+    {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    std::vector<std::string> lines;
+
+private:
+    bool wasOn_;
+};
+
+class QtMediaPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousRoot_ = ContentDir::current().root();
+        ContentDir::setCurrent(content.path());
+        content.write("data1\\tone.wav", waveBytes(500));
+        content.write("data1\\long.wav", waveBytes(2000));
+    }
+    void TearDown() override { ContentDir::setCurrent(previousRoot_); }
+
+    // Opens and reports how long the open took, for the record.
+    void openTimed(QtMediaPlayer& player, const QString& name)
+    {
+        player.setFileName(name);
+        QElapsedTimer clock;
+        clock.start();
+        player.open();
+        std::printf("[ measured ] open %s: %lld ms, length %lld ms\n", qPrintable(name),
+                    static_cast<long long>(clock.elapsed()),
+                    static_cast<long long>(player.length()));
+    }
+
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        return QTest::qWaitFor(done, kWaitMs);
+    }
+
+    static bool waitForEnd(QtMediaPlayer& player)
+    {
+        return waitFor([&] { return !player.isOpen() || !player.playing(); });
+    }
+
+    test::FixtureDir content;
+
+private:
+    fs::path previousRoot_;
+};
+
+TEST_F(QtMediaPlayerTest, OpensAWaveStoppedAtTheStartAndKnowsItsLength)
+{
+    QtMediaPlayer player;
+    // Names are resolved case-insensitively, as content copied from a CD is.
+    openTimed(player, "DATA1\\Tone.WAV");
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_NEAR(player.length(), 500, 20);
+    EXPECT_EQ(player.position(), 0);
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(player.fileName(), "DATA1\\Tone.WAV");
+}
+
+TEST_F(QtMediaPlayerTest, PlaysToTheEndWherePositionEqualsLengthAndDoesNotRewind)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\tone.wav");
+    player.play();
+    EXPECT_TRUE(player.playing());
+    ASSERT_TRUE(waitForEnd(player));
+    ASSERT_TRUE(player.isOpen());
+    EXPECT_EQ(player.position(), player.length());
+
+    player.play();
+    EXPECT_FALSE(player.playing());
+    QTest::qWait(200);
+    EXPECT_EQ(player.position(), player.length());
+}
+
+TEST_F(QtMediaPlayerTest, ReplaysAfterTheEndOnceThePositionIsSetBack)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\tone.wav");
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        player.setPosition(0);
+        EXPECT_EQ(player.position(), 0);
+        player.play();
+        ASSERT_TRUE(player.playing());
+        ASSERT_TRUE(waitFor([&] { return player.position() > 0; }));
+        ASSERT_TRUE(waitForEnd(player));
+        EXPECT_EQ(player.position(), player.length());
+    }
+}
+
+TEST_F(QtMediaPlayerTest, SettingThePositionToTheLengthEndsThePieceAtOnce)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\long.wav");
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return player.position() > 100; }));
+    player.setPosition(player.length());
+    EXPECT_EQ(player.position(), player.length());
+    EXPECT_FALSE(player.playing());
+    // Nothing the backend reports afterwards brings it back.
+    QTest::qWait(300);
+    EXPECT_EQ(player.position(), player.length());
+    EXPECT_FALSE(player.playing());
+}
+
+// The backend ignores some seeks (before it has really started, after a
+// pause): a range must start at its start whatever the player was doing.
+TEST_F(QtMediaPlayerTest, PlayRangeStartsAtItsStartAndStopsAtItsEnd)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\long.wav");
+    const auto playRange = [&](std::int64_t from, std::int64_t to, bool toTheEnd) {
+        SCOPED_TRACE(std::to_string(from) + ".." + std::to_string(to));
+        QElapsedTimer clock;
+        clock.start();
+        player.playRange(from, to);
+        EXPECT_TRUE(player.playing());
+        EXPECT_EQ(player.position(), from);
+        ASSERT_TRUE(waitFor([&] { return player.position() != from || !player.playing(); }));
+        EXPECT_GE(player.position(), from);
+        EXPECT_LE(player.position(), to);
+        if (!toTheEnd)
+            return;
+        ASSERT_TRUE(waitForEnd(player));
+        std::printf("[ measured ] range %lld..%lld stopped after %lld ms\n",
+                    static_cast<long long>(from), static_cast<long long>(to),
+                    static_cast<long long>(clock.elapsed()));
+        EXPECT_EQ(player.position(), to);
+        QTest::qWait(300);
+        EXPECT_EQ(player.position(), to);
+        EXPECT_FALSE(player.playing());
+    };
+    // Fresh from open.
+    playRange(1000, 1400, true);
+    // Stopped at the end of a range, then interrupted while playing.
+    playRange(300, 600, false);
+    playRange(1200, 1500, true);
+    // Right after play(), before the backend has started.
+    openTimed(player, "data1\\long.wav");
+    player.play();
+    playRange(500, 800, true);
+    // After a pause.
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return player.position() > 900; }));
+    player.pause();
+    playRange(1600, 1900, true);
+}
+
+TEST_F(QtMediaPlayerTest, ARangeToTheLengthEndsThePiece)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\tone.wav");
+    player.playRange(200, 100000);
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+    player.play();
+    EXPECT_FALSE(player.playing());
+}
+
+TEST_F(QtMediaPlayerTest, PauseHoldsThePositionAndResumePlaysOn)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\long.wav");
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return player.position() >= 300; }));
+    player.pause();
+    EXPECT_FALSE(player.playing());
+    const std::int64_t held = player.position();
+    QTest::qWait(300);
+    EXPECT_EQ(player.position(), held);
+
+    player.resume();
+    EXPECT_TRUE(player.playing());
+    ASSERT_TRUE(waitFor([&] { return player.position() > held + 100; }));
+    // Moving while playing: the position follows at once and playback goes on.
+    player.setPosition(1700);
+    EXPECT_EQ(player.position(), 1700);
+    EXPECT_TRUE(player.playing());
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+}
+
+TEST_F(QtMediaPlayerTest, ResumeStartsAPieceThatWasOpenedWithoutPlaying)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\tone.wav");
+    player.resume();
+    EXPECT_TRUE(player.playing());
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+}
+
+TEST_F(QtMediaPlayerTest, FilesThatDoNotOpenThrowWithTheirNameAndLeaveItClosed)
+{
+    content.write("data1\\corrupt.wav", std::string("RIFF\x10\0\0\0WAVEjunkjunkjunkjunk", 28));
+    content.write("data1\\text.avi", "this is not a video\r\n");
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    content.write("data1\\noise.avi", noise);
+    fs::create_directories(content.path() / "data1" / "folder.avi");
+
+    const char* const names[] = {"data1\\gone.avi", "data1\\corrupt.wav", "data1\\text.avi",
+                                 "data1\\noise.avi", "data1\\folder.avi", "..\\tone.wav", ""};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        QtMediaPlayer player;
+        player.setFileName(name);
+        try {
+            player.open();
+            ADD_FAILURE() << "opened";
+        } catch (const MediaError& e) {
+            const std::string expected =
+                std::string("cannot open media file ") + (*name ? name : "(no file name)");
+            EXPECT_EQ(std::string(e.what()).substr(0, expected.size()), expected) << e.what();
+        }
+        EXPECT_FALSE(player.isOpen());
+        EXPECT_THROW(player.position(), MediaError);
+    }
+}
+
+TEST_F(QtMediaPlayerTest, EveryCallButCloseThrowsWhenNotOpen)
+{
+    const std::vector<std::pair<const char*, std::function<void(QtMediaPlayer&)>>> calls{
+        {"play", [](QtMediaPlayer& p) { p.play(); }},
+        {"playRange", [](QtMediaPlayer& p) { p.playRange(0, 100); }},
+        {"pause", [](QtMediaPlayer& p) { p.pause(); }},
+        {"resume", [](QtMediaPlayer& p) { p.resume(); }},
+        {"position", [](QtMediaPlayer& p) { p.position(); }},
+        {"length", [](QtMediaPlayer& p) { p.length(); }},
+        {"setPosition", [](QtMediaPlayer& p) { p.setPosition(0); }},
+        {"playing", [](QtMediaPlayer& p) { p.playing(); }},
+    };
+    // Never opened, closed after playing, and after a failed open.
+    const std::vector<std::pair<const char*, std::function<void(QtMediaPlayer&)>>> states{
+        {"never opened", [](QtMediaPlayer&) {}},
+        {"closed",
+         [](QtMediaPlayer& p) {
+             p.open();
+             p.play();
+             p.close();
+             p.close();
+         }},
+        {"failed open",
+         [](QtMediaPlayer& p) {
+             p.open();
+             p.setFileName("data1\\gone.wav");
+             EXPECT_THROW(p.open(), MediaError);
+         }},
+    };
+    for (const auto& [stateName, reach] : states) {
+        QtMediaPlayer player;
+        player.setFileName("data1\\tone.wav");
+        reach(player);
+        for (const auto& [callName, call] : calls) {
+            SCOPED_TRACE(std::string(stateName) + ": " + callName);
+            try {
+                call(player);
+                ADD_FAILURE() << "did not throw";
+            } catch (const MediaError& e) {
+                EXPECT_EQ(std::string(e.what()),
+                          "media player is not open: " + player.fileName().toStdString());
+            }
+        }
+    }
+}
+
+TEST_F(QtMediaPlayerTest, ABackwardsRangeThrowsAndLeavesThePlayerAsItWas)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\long.wav");
+    player.play();
+    EXPECT_THROW(player.playRange(900, 100), MediaError);
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_TRUE(player.playing());
+}
+
+TEST_F(QtMediaPlayerTest, OpeningAnotherFileStartsItAfresh)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\long.wav");
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return player.position() > 100; }));
+    openTimed(player, "data1\\tone.wav");
+    EXPECT_EQ(player.position(), 0);
+    EXPECT_FALSE(player.playing());
+    EXPECT_NEAR(player.length(), 500, 20);
+    QTest::qWait(200);
+    EXPECT_EQ(player.position(), 0);
+}
+
+TEST_F(QtMediaPlayerTest, TracesOpenPlayAndErrors)
+{
+    TraceCapture trace;
+    QtMediaPlayer player;
+    openTimed(player, "data1\\tone.wav");
+    player.play();
+    player.playRange(100, 300);
+    player.setFileName("data1\\gone.wav");
+    EXPECT_THROW(player.open(), MediaError);
+    EXPECT_TRUE(trace.has("ovta: media open data1\\tone.wav"));
+    EXPECT_TRUE(trace.has("ovta: media play data1\\tone.wav from=0 to=-1"));
+    EXPECT_TRUE(trace.has("ovta: media play data1\\tone.wav from=100 to=300"));
+    EXPECT_TRUE(
+        trace.has("ovta: media error data1\\gone.wav text=cannot open media file data1\\gone.wav"));
+}
+
+class QtMediaPlayerVideoTest : public QtMediaPlayerTest {
+protected:
+    void SetUp() override
+    {
+        if (!fs::exists(kFfmpeg))
+            GTEST_SKIP() << kFfmpeg << " is not installed";
+        QtMediaPlayerTest::SetUp();
+        ASSERT_TRUE(makeVideo(content.path() / "data1" / "kenor.avi"));
+        window.resize(640, 480);
+        panel = new QWidget(&window);
+        panel->setGeometry(161, 120, 320, 240);
+        window.show();
+    }
+
+    QWidget window;
+    QWidget* panel = nullptr;
+};
+
+TEST_F(QtMediaPlayerVideoTest, OpensWithItsLengthAndPlaysToTheEnd)
+{
+    QtMediaPlayer player;
+    openTimed(player, "data1\\kenor.avi");
+    EXPECT_NEAR(player.length(), 1000, 100);
+    player.play();
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+}
+
+TEST_F(QtMediaPlayerVideoTest, VideoFillsThePanelFollowsItsSizeAndShowsFrames)
+{
+    QtMediaPlayer player;
+    player.setDisplay(panel);
+    QVideoWidget* video = player.videoWidget();
+    ASSERT_NE(video, nullptr);
+    EXPECT_EQ(video->parentWidget(), panel);
+    EXPECT_FALSE(video->isVisible());
+
+    openTimed(player, "data1\\kenor.avi");
+    EXPECT_TRUE(video->isVisible());
+    EXPECT_EQ(video->geometry(), panel->rect());
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return video->videoSink()->videoFrame().isValid(); }));
+    EXPECT_EQ(video->videoSink()->videoSize(), QSize(160, 120));
+
+    panel->resize(200, 100);
+    EXPECT_EQ(video->geometry(), QRect(0, 0, 200, 100));
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+
+    player.close();
+    EXPECT_FALSE(video->isVisible());
+    player.setDisplay(nullptr);
+    EXPECT_EQ(player.videoWidget(), nullptr);
+    EXPECT_TRUE(panel->findChildren<QVideoWidget*>().isEmpty());
+}
+
+// The intro skips on a click on its video panel: the video must not take it.
+TEST_F(QtMediaPlayerVideoTest, ClicksOnTheVideoReachThePanel)
+{
+    struct ClickCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            presses += event->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } counter;
+    panel->installEventFilter(&counter);
+    QtMediaPlayer player;
+    player.setDisplay(panel);
+    openTimed(player, "data1\\kenor.avi");
+    player.play();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(300, 240));
+    EXPECT_EQ(counter.presses, 1);
+    panel->removeEventFilter(&counter);
+}
+
+TEST_F(QtMediaPlayerVideoTest, DestroyingThePlayerOrThePanelWhilePlayingIsSafe)
+{
+    {
+        auto player = std::make_unique<QtMediaPlayer>();
+        player->setDisplay(panel);
+        openTimed(*player, "data1\\kenor.avi");
+        player->play();
+        ASSERT_TRUE(waitFor([&] { return player->position() > 100; }));
+        player.reset();
+        EXPECT_TRUE(panel->findChildren<QVideoWidget*>().isEmpty());
+        QTest::qWait(100);
+    }
+    QtMediaPlayer player;
+    player.setDisplay(panel);
+    openTimed(player, "data1\\kenor.avi");
+    player.play();
+    ASSERT_TRUE(waitFor([&] { return player.position() > 100; }));
+    delete panel;
+    panel = nullptr;
+    EXPECT_EQ(player.videoWidget(), nullptr);
+    ASSERT_TRUE(waitForEnd(player));
+    EXPECT_EQ(player.position(), player.length());
+}
+
+}  // namespace
+}  // namespace ovta

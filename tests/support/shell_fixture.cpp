@@ -1,0 +1,68 @@
+#include "support/shell_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "content/content_dir.h"
+#include "shell/application.h"
+#include "shell/fake_media_player.h"
+#include "shell/globals.h"
+#include "shell/media_factory.h"
+#include "shell/screen.h"
+#include "shell/screen_stack.h"
+#include "shell/trace.h"
+
+namespace ovta::test {
+
+void ShellTest::SetUp()
+{
+    resetGlobals();
+    ContentDir::setCurrent(content.path());
+    errors = std::make_unique<RecordErrors>();
+    trace::setSink([this](std::string_view line) { traced.emplace_back(line); });
+    setTerminateHandler([this] { ++terminateRequests; });
+    setMediaPlayerFactory([this] {
+        auto player = std::make_unique<FakeMediaPlayer>();
+        for (const auto& [name, length] : media_) {
+            if (length < 0)
+                player->addUnplayable(QString::fromStdString(name));
+            else
+                player->addFile(QString::fromStdString(name), length);
+        }
+        players.push_back(player.get());
+        return player;
+    });
+    backdrop = new TForm6;
+    backdrop->resize(1024, 768);
+    backdrop->show();
+    settle();
+}
+
+void ShellTest::TearDown()
+{
+    delete backdrop;
+    ScreenStack::instance().setBackdrop(nullptr);
+    settle();
+    setMediaPlayerFactory(nullptr);
+    setTerminateHandler(nullptr);
+    trace::setSink(nullptr);
+    trace::setEnabled(false);
+    errors.reset();
+    ContentDir::setCurrent(".");
+}
+
+void ShellTest::settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+bool ShellTest::hasTrace(const std::string& prefix) const
+{
+    for (const auto& line : traced)
+        if (line.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace ovta::test

@@ -1,0 +1,43 @@
+#include "catalogue.h"
+
+#include "art_writer.h"
+#include "cursor_art.h"
+#include "hot_spot_art.h"
+#include "intro_art.h"
+#include "menu_art.h"
+#include "menu_strips.h"
+
+namespace ovta::art {
+
+void writeResources(ArtWriter& out)
+{
+    for (int n = 1; n <= kCursorCount; ++n)
+        out.write(QStringLiteral("cursors/%1.png").arg(n), {32, 32},
+                  [n] { return paintCursor(n); });
+
+    out.write(QStringLiteral("firstflc/Image1.png"), {640, 480}, paintIntroStill);
+
+    out.write(QStringLiteral("falam1/m1.png"), {640, 480}, [] { return paintMenuBackground(); });
+    out.write(QStringLiteral("falam1/Image1.png"), kMenuTitleRect.size(),
+              [] { return paintMenuHighlight(LightTitle); });
+    out.write(QStringLiteral("falam1/Image2.png"), kMenuAboutRect.size(),
+              [] { return paintMenuHighlight(LightAbout); });
+    out.write(QStringLiteral("falam1/Image5.png"), kMenuExitRect.size(),
+              [] { return paintMenuHighlight(LightExit); });
+    for (int tag = 1; tag <= 9; ++tag)
+        out.write(QStringLiteral("falam1/m%1%1.png").arg(tag), {kMenuStripWidth, kMenuStripHeight},
+                  [tag] { return paintMenuStrip(tag); });
+    out.write(QStringLiteral("falam1/ms1.png"), {32, 32}, [] { return paintMusicIcon(true); });
+    out.write(QStringLiteral("falam1/ms2.png"), {32, 32}, [] { return paintMusicIcon(false); });
+}
+
+void writeContentPictures(ArtWriter& out)
+{
+    const QSize tile(kHotSpotSize, kHotSpotSize);
+    out.write(QStringLiteral("data1/kenor001.bmp"), tile, [] { return paintExitHotSpot(true); });
+    out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
+    out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
+    out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+}
+
+} // namespace ovta::art
