@@ -9,7 +9,8 @@
 
 namespace ovta {
 
-TStandIn::TStandIn(const char* kind, bool modal) : Screen(kind), modal_(modal)
+TStandIn::TStandIn(const std::string& kind, bool modal)
+    : Screen(kind), modal_(modal)
 {
     const Globals& g = globals();
     details_ = QStringLiteral("CurrentItem %1   CurrentBook %2   ListTop %3   SearchSource %4")
@@ -66,9 +67,9 @@ void TStandIn::paintEvent(QPaintEvent*)
                    .arg(details_));
 }
 
-void openStandIn(const char* kind, bool modal)
+void openStandIn(const std::string& kind, bool modal)
 {
-    traceOpen(kind);
+    traceOpen(kind.c_str());
     auto* screen = new TStandIn(kind, modal);
     TStandIn::instance = screen;
     if (!modal) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPointer>
+#include <string>
 
 #include "shell/screen.h"
 
@@ -16,7 +17,7 @@ public:
     static constexpr const char* Kind = "standin";
     static inline QPointer<TStandIn> instance;
 
-    TStandIn(const char* kind, bool modal);
+    TStandIn(const std::string& kind, bool modal);
 
     void FormKeyDown(int key) override;
     void FormClick() override;
@@ -34,6 +35,6 @@ private:
 
 // Opens the stand-in for `kind` by the usual opening steps (modal for the
 // dialogs).
-void openStandIn(const char* kind, bool modal = false);
+void openStandIn(const std::string& kind, bool modal = false);
 
 }  // namespace ovta

@@ -43,8 +43,7 @@ void FakeMediaPlayer::open()
     current_.reset();
     const auto it = files_.find(fileName_);
     if (it == files_.end() || !it->second.opens) {
-        const MediaError error =
-            it == files_.end() ? openError() : openError(it->second.reason);
+        const MediaError error = it == files_.end() ? openError() : openError(it->second.reason);
         traceError(error.what());
         throw error;
     }
@@ -66,10 +65,11 @@ void FakeMediaPlayer::play()
 {
     log_ << "play";
     requireOpen();
-    tracePlay(position_, -1);
     rangeEnd_ = -1;
-    if (!ended_)
-        playing_ = true;
+    if (ended_)
+        return;
+    tracePlay(position_, -1);
+    playing_ = true;
 }
 
 void FakeMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
@@ -180,4 +180,4 @@ void FakeMediaPlayer::advance(std::int64_t ms)
     rangeEnd_ = -1;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -73,4 +73,4 @@ private:
     QPointer<QWidget> display_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -5,6 +5,7 @@
 #include "content/content_dir.h"
 #include "content/errors.h"
 #include "sections/stand_in.h"
+#include "shell/screen_registry.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "shell/globals.h"
@@ -174,7 +175,7 @@ void Tfalam1::Label1Click(Control* sender)
     const int tag = sender ? sender->Tag : 0;
     if (tag < 1 || tag > 9)
         return;
-    openStandIn(Sections[static_cast<std::size_t>(tag - 1)].opens);
+    openKind(Sections[static_cast<std::size_t>(tag - 1)].opens);
 }
 
 void Tfalam1::hoverCleanUp()
@@ -226,7 +227,7 @@ void Tfalam1::Label4MouseMove()
     s.exitFlag = 1;
 }
 
-void Tfalam1::Image2Click() { openStandIn("fabout"); }
+void Tfalam1::Image2Click() { openKind("fabout"); }
 
 void Tfalam1::Label2Click() { openStandIn("frm22", true); }
 

@@ -65,7 +65,10 @@ public:
 
     // Called when playback fails after open() succeeded (a decoding error
     // part way through). The player is closed before the call.
-    void onError(std::function<void(const QString&)> handler) { errorHandler_ = std::move(handler); }
+    void onError(std::function<void(const QString&)> handler)
+    {
+        errorHandler_ = std::move(handler);
+    }
 
 protected:
     void reportError(const QString& text)
@@ -112,8 +115,8 @@ protected:
     void tracePlay(std::int64_t fromMs, std::int64_t toMs) const
     {
         if (trace::enabled())
-            trace::line("media play " + fileName().toStdString() + " from=" +
-                        std::to_string(fromMs) + " to=" + std::to_string(toMs));
+            trace::line("media play " + fileName().toStdString() +
+                        " from=" + std::to_string(fromMs) + " to=" + std::to_string(toMs));
     }
     void traceError(const std::string& text) const
     {
@@ -125,4 +128,4 @@ private:
     std::function<void(const QString&)> errorHandler_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -30,9 +30,12 @@ constexpr int kSeekRetries = 3;
 // earlier (the backend's clock lagging), it is armed again for the rest.
 constexpr std::int64_t kRangeSlackMs = 10;
 
-int timerInterval(std::int64_t ms) { return int(std::clamp<std::int64_t>(ms, 0, 1 << 30)); }
+int timerInterval(std::int64_t ms)
+{
+    return int(std::clamp<std::int64_t>(ms, 0, 1 << 30));
+}
 
-}  // namespace
+} // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject* parent) : QObject(parent)
 {
@@ -123,15 +126,12 @@ QString QtMediaPlayer::load(const QUrl& url)
         case QMediaPlayer::LoadedMedia:
         case QMediaPlayer::BufferingMedia:
         case QMediaPlayer::BufferedMedia:
-        case QMediaPlayer::EndOfMedia:
-            loaded = true;
-            break;
+        case QMediaPlayer::EndOfMedia: loaded = true; break;
         case QMediaPlayer::InvalidMedia:
             if (failure.isEmpty())
                 failure = "not a playable media file";
             break;
-        default:
-            return;
+        default: return;
         }
         loop.quit();
     };
@@ -207,17 +207,20 @@ void QtMediaPlayer::close()
     retireBackend(false);
 }
 
-std::int64_t QtMediaPlayer::backendPosition() const { return player_ ? player_->position() : 0; }
+std::int64_t QtMediaPlayer::backendPosition() const
+{
+    return player_ ? player_->position() : 0;
+}
 
 void QtMediaPlayer::play()
 {
     requireOpen();
-    tracePlay(position(), -1);
     rangeEnd_ = -1;
     // No automatic rewind: at the end, play waits for the position to be
     // set back.
     if (ended_)
         return;
+    tracePlay(position(), -1);
     if (wantPlaying_) {
         if (flowing_)
             tick_.stop();
@@ -319,7 +322,10 @@ bool QtMediaPlayer::playing() const
     return wantPlaying_;
 }
 
-QVideoWidget* QtMediaPlayer::videoWidget() const { return video_; }
+QVideoWidget* QtMediaPlayer::videoWidget() const
+{
+    return video_;
+}
 
 QVideoSink* QtMediaPlayer::videoSink()
 {
@@ -485,4 +491,4 @@ void QtMediaPlayer::fail(const QString& reason)
     reportError(QString::fromStdString(error.what()));
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -101,4 +101,4 @@ private:
     int seekTries_ = 0;
 };
 
-}  // namespace ovta
+} // namespace ovta

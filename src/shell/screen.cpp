@@ -12,9 +12,9 @@
 
 namespace ovta {
 
-Screen::Screen(const char* kind) : QWidget(ScreenStack::instance().backdrop()), kind_(kind)
+Screen::Screen(const std::string& kind) : QWidget(ScreenStack::instance().backdrop()), kind_(kind)
 {
-    setObjectName(QString::fromLatin1(kind));
+    setObjectName(QString::fromStdString(kind));
     setAttribute(Qt::WA_StyledBackground, true);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);

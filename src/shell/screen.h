@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 class QEventLoop;
 
@@ -17,10 +18,10 @@ class Screen : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Screen(const char* kind);
+    explicit Screen(const std::string& kind);
     ~Screen() override;
 
-    const char* kind() const { return kind_; }
+    const char* kind() const { return kind_.c_str(); }
 
     // The caption the native window shows while this screen is on top.
     QString caption() const { return caption_; }
@@ -72,7 +73,7 @@ protected:
 private:
     void prepareShow();
 
-    const char* kind_;
+    std::string kind_;
     QString caption_;
     QEventLoop* modalLoop_ = nullptr;
     bool released_ = false;

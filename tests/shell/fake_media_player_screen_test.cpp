@@ -122,21 +122,20 @@ const ScriptCase scriptCases[] = {
      {"open data1\\a.wav", "play", "advance 2000", "setPosition 0", "at 0 stopped", "play",
       "at 0 playing", "advance 300", "at 300 playing"}},
     {"setting the position to the length ends the piece at once",
-     {"open data1\\a.wav", "play", "advance 100", "setPosition 1000", "at 1000 stopped",
-      "resume", "at 1000 stopped"}},
+     {"open data1\\a.wav", "play", "advance 100", "setPosition 1000", "at 1000 stopped", "resume",
+      "at 1000 stopped"}},
     {"positions are clamped to the piece",
-     {"open data1\\a.wav", "setPosition 5000", "at 1000 stopped", "setPosition -5",
-      "at 0 stopped", "playRange -100 200", "at 0 playing", "advance 500", "at 200 stopped"}},
+     {"open data1\\a.wav", "setPosition 5000", "at 1000 stopped", "setPosition -5", "at 0 stopped",
+      "playRange -100 200", "at 0 playing", "advance 500", "at 200 stopped"}},
     {"a range stops at its end, and play goes on to the end of the piece",
-     {"open data1\\a.wav", "playRange 200 500", "at 200 playing", "advance 200",
-      "at 400 playing", "advance 200", "at 500 stopped", "play", "at 500 playing",
-      "advance 1000", "at 1000 stopped"}},
+     {"open data1\\a.wav", "playRange 200 500", "at 200 playing", "advance 200", "at 400 playing",
+      "advance 200", "at 500 stopped", "play", "at 500 playing", "advance 1000",
+      "at 1000 stopped"}},
     {"a range that reaches the length ends the piece",
      {"open data1\\a.wav", "playRange 800 5000", "advance 500", "at 1000 stopped", "play",
       "at 1000 stopped"}},
     {"an empty range plays nothing",
-     {"open data1\\a.wav", "playRange 300 300", "at 300 stopped", "advance 100",
-      "at 300 stopped"}},
+     {"open data1\\a.wav", "playRange 300 300", "at 300 stopped", "advance 100", "at 300 stopped"}},
     {"a backwards range throws and leaves the player as it was",
      {"open data1\\a.wav", "play", "advance 100", "throws playRange 500 200", "at 100 playing"}},
     {"pause holds the position and resume keeps the range",
@@ -151,8 +150,8 @@ const ScriptCase scriptCases[] = {
     {"resume at the end does nothing",
      {"open data1\\a.wav", "play", "advance 2000", "resume", "at 1000 stopped"}},
     {"seeking past a range end while playing drops the range",
-     {"open data1\\a.wav", "playRange 100 300", "setPosition 500", "at 500 playing",
-      "advance 200", "at 700 playing"}},
+     {"open data1\\a.wav", "playRange 100 300", "setPosition 500", "at 500 playing", "advance 200",
+      "at 700 playing"}},
     {"seeking while stopped moves the start of the next play",
      {"open data1\\a.wav", "setPosition 250", "at 250 stopped", "play", "advance 50",
       "at 300 playing"}},
@@ -228,12 +227,17 @@ TEST(FakeMediaPlayer, LogsEveryCallInOrderButNoQueries)
     panel.setObjectName("p1");
     player.setDisplay(&panel);
     run(player, {"open data1\\a.wav", "play", "at 0 playing", "length 1000", "advance 1000",
-                 "setPosition 0", "playRange 100 200", "pause", "resume", "close",
-                 "throws play"});
+                 "setPosition 0", "playRange 100 200", "pause", "resume", "close", "throws play"});
     player.setDisplay(nullptr);
-    const QStringList expected{"setDisplay p1",  "open data1\\a.wav",  "play",
-                               "setPosition 0",  "playRange 100 200", "pause",
-                               "resume",         "close",             "play",
+    const QStringList expected{"setDisplay p1",
+                               "open data1\\a.wav",
+                               "play",
+                               "setPosition 0",
+                               "playRange 100 200",
+                               "pause",
+                               "resume",
+                               "close",
+                               "play",
                                "setDisplay none"};
     EXPECT_EQ(player.log(), expected);
     EXPECT_EQ(player.display(), nullptr);
@@ -274,7 +278,7 @@ TEST(FakeMediaPlayer, TracesOpenPlayAndErrors)
     FakeMediaPlayer player;
     addTestFiles(player);
     TraceCapture trace;
-    run(player, {"open data1\\a.wav", "play", "advance 2000", "setPosition 0",
+    run(player, {"open data1\\a.wav", "play", "advance 2000", "play", "setPosition 0",
                  "playRange 100 900", "throws open data1\\nothing.wav"});
     const std::vector<std::string> expected{
         "ovta: media open data1\\a.wav",
@@ -285,5 +289,5 @@ TEST(FakeMediaPlayer, TracesOpenPlayAndErrors)
     EXPECT_EQ(trace.lines, expected);
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

@@ -49,12 +49,12 @@ std::string waveBytes(int ms)
     u32(36 + samples);
     out += "WAVEfmt ";
     u32(16);
-    u16(1);     // PCM
-    u16(1);     // mono
-    u32(rate);  // sample rate
-    u32(rate);  // bytes per second
-    u16(1);     // block align
-    u16(8);     // bits per sample
+    u16(1);    // PCM
+    u16(1);    // mono
+    u32(rate); // sample rate
+    u32(rate); // bytes per second
+    u16(1);    // block align
+    u16(8);    // bits per sample
     out += "data";
     u32(samples);
     for (std::uint32_t i = 0; i < samples; ++i)
@@ -69,10 +69,25 @@ const char* const kFfmpeg = "/usr/bin/ffmpeg";
 bool makeVideo(const fs::path& file)
 {
     fs::create_directories(file.parent_path());
-    const QStringList args{"-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                           "testsrc=size=160x120:rate=10", "-f", "lavfi", "-i",
-                           "sine=frequency=440:sample_rate=11025", "-t", "1", "-c:v",
-                           "msvideo1", "-c:a", "pcm_u8", "-ac", "1",
+    const QStringList args{"-loglevel",
+                           "error",
+                           "-y",
+                           "-f",
+                           "lavfi",
+                           "-i",
+                           "testsrc=size=160x120:rate=10",
+                           "-f",
+                           "lavfi",
+                           "-i",
+                           "sine=frequency=440:sample_rate=11025",
+                           "-t",
+                           "1",
+                           "-c:v",
+                           "msvideo1",
+                           "-c:a",
+                           "pcm_u8",
+                           "-ac",
+                           "1",
                            QString::fromStdString(file.string())};
     return QProcess::execute(kFfmpeg, args) == 0 && fs::exists(file);
 }
@@ -293,8 +308,13 @@ TEST_F(QtMediaPlayerTest, FilesThatDoNotOpenThrowWithTheirNameAndLeaveItClosed)
     content.write("data1\\noise.avi", noise);
     fs::create_directories(content.path() / "data1" / "folder.avi");
 
-    const char* const names[] = {"data1\\gone.avi", "data1\\corrupt.wav", "data1\\text.avi",
-                                 "data1\\noise.avi", "data1\\folder.avi", "..\\tone.wav", ""};
+    const char* const names[] = {"data1\\gone.avi",
+                                 "data1\\corrupt.wav",
+                                 "data1\\text.avi",
+                                 "data1\\noise.avi",
+                                 "data1\\folder.avi",
+                                 "..\\tone.wav",
+                                 ""};
     for (const char* name : names) {
         SCOPED_TRACE(name);
         QtMediaPlayer player;
@@ -499,5 +519,5 @@ TEST_F(QtMediaPlayerVideoTest, DestroyingThePlayerOrThePanelWhilePlayingIsSafe)
     EXPECT_EQ(player.position(), player.length());
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta
