@@ -71,7 +71,7 @@ void QtMediaPlayer::createBackend()
     audio_ = new QAudioOutput(player_);
     player_->setAudioOutput(audio_);
     if (display_)
-        player_->setVideoSink(sink_);
+        player_->setVideoSink(videoSink());
     connect(player_, &QMediaPlayer::positionChanged, this,
             [this](qint64 pos) { onPositionChanged(pos); });
     connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
