@@ -1,0 +1,126 @@
+// Glyph text on screen through the installed glyph fonts, and the pointer
+// shapes the program loads at start.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "content/content_dir.h"
+#include "search/glyph_encoder.h"
+#include "shell/controls.h"
+#include "shell/glyph_text.h"
+#include "shell/pointer.h"
+
+namespace ovta {
+namespace {
+
+std::filesystem::path demoDir()
+{
+    const QByteArray env = qgetenv("OVTA_DEMO_DIR");
+    const QString dir = env.isEmpty() ? QCoreApplication::applicationDirPath() + "/../demo"
+                                      : QString::fromLocal8Bit(env);
+    return std::filesystem::path(dir.toStdString());
+}
+
+// Columns that hold any ink of the colour drawn.
+std::pair<int, int> inkedColumns(const QImage& image)
+{
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qRed(image.pixel(x, y)) > 128 && qGreen(image.pixel(x, y)) < 100) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+class GlyphLabel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::filesystem::exists(demoDir() / "glyf01.ttf"))
+            GTEST_SKIP() << "demo fonts not built";
+        ContentDir::setCurrent(demoDir());
+        installGlyphFonts();
+    }
+    void TearDown() override
+    {
+        removeGlyphFonts();
+        ContentDir::setCurrent(".");
+    }
+
+    QImage render(const std::string& glyphs, Qt::Alignment alignment, GlyphFace face = GlyphFace::Glyf01)
+    {
+        QWidget parent;
+        parent.resize(300, 40);
+        LabelControl label(&parent, "label", QRect(0, 0, 300, 40));
+        label.setColor(Qt::white);
+        label.setGlyphText(glyphs, face, 14, Qt::red, alignment);
+        return label.grab().toImage();
+    }
+};
+
+TEST_F(GlyphLabel, DrawsTheBytesInTheirFaceAndAlignment)
+{
+    const std::string word = encodeGlyphText("الموسوعة");
+    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, 14);
+    ASSERT_TRUE(font.valid());
+    const qreal width = font.width(word);
+    EXPECT_GT(width, 20);
+    EXPECT_LT(width, 200);
+
+    const auto right = inkedColumns(render(word, Qt::AlignRight));
+    ASSERT_GE(right.first, 0) << "nothing drawn";
+    EXPECT_GE(right.second, 300 - 4) << "right-aligned text ends at the right edge";
+    EXPECT_NEAR(right.first, 300 - width, 6);
+
+    const auto left = inkedColumns(render(word, Qt::AlignLeft));
+    EXPECT_LE(left.first, 4);
+    EXPECT_NEAR(left.second, width, 6);
+}
+
+TEST_F(GlyphLabel, ByteOrderIsDrawnLeftToRightUnshaped)
+{
+    // Two different glyphs swapped must draw two different pictures; the
+    // text engine must not reorder or reshape them into the same one.
+    const std::string ab("\x4A\xA8", 2), ba("\xA8\x4A", 2);
+    EXPECT_NE(render(ab, Qt::AlignLeft), render(ba, Qt::AlignLeft));
+    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, 14);
+    EXPECT_DOUBLE_EQ(font.width(ab), font.width(ba));
+    // Bytes outside the chart draw nothing and take no room.
+    EXPECT_EQ(font.width(std::string("\x0A\x0D", 2)), 0);
+}
+
+TEST_F(GlyphLabel, BoldFaceDrawsHeavier)
+{
+    const std::string word = encodeGlyphText("سلام");
+    auto ink = [](const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += qRed(img.pixel(x, y)) > 128 && qGreen(img.pixel(x, y)) < 100;
+        return n;
+    };
+    EXPECT_GT(ink(render(word, Qt::AlignLeft, GlyphFace::Glyf02)),
+              ink(render(word, Qt::AlignLeft, GlyphFace::Glyf01)));
+}
+
+TEST(PointerShapes, FiveShapesLoadWithTheirHotSpotAtTheTopLeft)
+{
+    EXPECT_EQ(loadPointerShapes(), 5);
+    EXPECT_EQ(pointerShapeCount(), 5);
+    for (int n = 1; n <= 5; ++n) {
+        const QCursor* shape = pointerShape(n);
+        ASSERT_NE(shape, nullptr) << n;
+        EXPECT_EQ(shape->hotSpot(), QPoint(0, 0)) << n;
+        EXPECT_EQ(shape->pixmap().size(), QSize(32, 32)) << n;
+    }
+    EXPECT_EQ(pointerShape(6), nullptr);
+    EXPECT_EQ(pointerShape(0), nullptr);
+}
+
+}  // namespace
+}  // namespace ovta
