@@ -54,11 +54,11 @@ TEST_F(IntroTest, PlaysTheVideoInItsPanelAndLeavesAtItsEnd)
     EXPECT_FALSE(intro->Timer1->enabled());
     EXPECT_FALSE(video->isOpen());
     EXPECT_TRUE(menuOnTop());
+    EXPECT_EQ(intro->tickCounter(), 2);
     QPointer<Tfirstflc> watch = intro;
     settle();
     EXPECT_FALSE(watch) << "released";
     EXPECT_TRUE(errors->shown().empty());
-    EXPECT_EQ(intro->tickCounter(), 2);
 }
 
 TEST_F(IntroTest, ClickEscOrEnterSkipsToTheEnd)

@@ -1,0 +1,217 @@
+// Keyboard hot-spot navigation on the section homes and the main menu, with
+// a pointer the platform does not move (the position kept by us) and with
+// the real pointer. The screens sit centred on a 1024x768 backdrop, so a
+// screen-relative centre taken as a desktop point would miss every target.
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "sections/home_test_support.h"
+
+namespace ovta {
+namespace {
+
+class KeyboardNavTest : public test::HomeTest {
+protected:
+    // The desktop point the keys must put the pointer on for a panel.
+    static QPoint panelCentre(SectionHome* home, const char* panel)
+    {
+        return centreOf(home->panel(panel));
+    }
+};
+
+TEST_F(KeyboardNavTest, DownCyclesThroughTheFourPositionsOfFrm51)
+{
+    test::FakePointer* fake = useFakePointer();
+    SectionHome* home = openHome("frm51");
+    ASSERT_NE(home->pos(), QPoint(0, 0)) << "the screen must not sit at the desktop's corner";
+    const struct {
+        int position;
+        const char* panel;
+        QPoint screenCentre; // left + width div 2, top + height div 2
+    } steps[] = {{1, "Panel2", {32, 144}},
+                 {2, "Panel9", {416, 128}},
+                 {3, "Panel1", {352, 192}},
+                 {4, "Panel3", {31, 448}},
+                 {1, "Panel2", {32, 144}}};
+    for (const auto& step : steps) {
+        QTest::keyClick(home, Qt::Key_Down);
+        EXPECT_EQ(Tfrm51::state().keyPosition, step.position);
+        EXPECT_EQ(fake->at, home->mapToGlobal(step.screenCentre)) << step.panel;
+        EXPECT_EQ(fake->at, panelCentre(home, step.panel));
+    }
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+TEST_F(KeyboardNavTest, UpAndTabFromAFreshScreen)
+{
+    test::FakePointer* fake = useFakePointer();
+    SectionHome* home = openHome("frm51");
+    QTest::keyClick(home, Qt::Key_Up);
+    EXPECT_EQ(Tfrm51::state().keyPosition, 4) << "the first Up goes to the exit";
+    EXPECT_EQ(fake->at, panelCentre(home, "Panel3"));
+    QTest::keyClick(home, Qt::Key_Up);
+    EXPECT_EQ(Tfrm51::state().keyPosition, 3);
+    QTest::keyClick(home, Qt::Key_Tab);
+    EXPECT_EQ(Tfrm51::state().keyPosition, 4);
+    QTest::keyClick(home, Qt::Key_Backtab);
+    EXPECT_EQ(Tfrm51::state().keyPosition, 1) << "Shift+Tab also moves forward";
+}
+
+TEST_F(KeyboardNavTest, DownThenEnterOpensTheTopicListAsAClickWould)
+{
+    useFakePointer();
+    const struct {
+        int downs;
+        int item;
+    } cases[] = {{3, 7}, {4, 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.downs);
+        SectionHome* home = openHome("frm01");
+        for (int i = 0; i < c.downs; ++i)
+            QTest::keyClick(home, Qt::Key_Down);
+        globals().CurrentItem = 0;
+        QTest::keyClick(home, Qt::Key_Return);
+        EXPECT_EQ(topKind(), "frm02");
+        EXPECT_EQ(globals().CurrentItem, c.item);
+        escape();
+        EXPECT_EQ(top(), home);
+        EXPECT_EQ(Tfrm01::state().keyPosition, c.downs) << "Enter leaves the position where it was";
+        escape();
+    }
+}
+
+TEST_F(KeyboardNavTest, EnterOnTheBackgroundRunsTheCurrentPosition)
+{
+    test::FakePointer* fake = useFakePointer();
+    SectionHome* home = openHome("frm01");
+    fake->at = home->mapToGlobal(QPoint(600, 20));
+    QTest::keyClick(home, Qt::Key_Return);
+    EXPECT_EQ(top(), home) << "no position yet: nothing happens";
+
+    QTest::keyClick(home, Qt::Key_Down);
+    QTest::keyClick(home, Qt::Key_Down);
+    fake->at = home->mapToGlobal(QPoint(600, 20));
+    globals().CurrentItem = 0;
+    QTest::keyClick(home, Qt::Key_Enter);
+    EXPECT_EQ(topKind(), "frm05") << "position 2 is Image13";
+    EXPECT_EQ(globals().CurrentItem, 2);
+}
+
+TEST_F(KeyboardNavTest, EnterOverAHotSpotTakesItsPosition)
+{
+    test::FakePointer* fake = useFakePointer();
+    SectionHome* home = openHome("frm01");
+    QTest::keyClick(home, Qt::Key_Down);
+    fake->at = panelCentre(home, "Panel7"); // Image1, position 11
+    QTest::keyClick(home, Qt::Key_Return);
+    EXPECT_EQ(topKind(), "frm04");
+    escape();
+    EXPECT_EQ(Tfrm01::state().keyPosition, 11);
+    QTest::keyClick(home, Qt::Key_Down);
+    EXPECT_EQ(fake->at, panelCentre(home, "Panel2")) << "Down goes on from the hot spot entered";
+}
+
+TEST_F(KeyboardNavTest, EnterInsideTheHiddenPanoramaDoesNothing)
+{
+    const struct {
+        const char* kind;
+        QPoint inside;
+    } cases[] = {{"frm01", {548, 288}}, {"frm41", {590, 270}}, {"frm61", {520, 300}}};
+    test::FakePointer* fake = useFakePointer();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        SectionHome* home = openHome(c.kind);
+        QTest::keyClick(home, Qt::Key_Down);
+        QTest::keyClick(home, Qt::Key_Down);
+        fake->at = home->mapToGlobal(c.inside);
+        QTest::keyClick(home, Qt::Key_Return);
+        EXPECT_EQ(top(), home);
+        QTest::keyClick(home, Qt::Key_Down);
+        EXPECT_EQ(fake->at, panelCentre(home, home->settings().order[0]))
+            << "the walk set the position to 0; Down starts again at 1";
+        escape();
+    }
+}
+
+TEST_F(KeyboardNavTest, MovingAwayFromTheExitRestoresItsPicture)
+{
+    useFakePointer();
+    SectionHome* home = openHome("frm71");
+    QTest::keyClick(home, Qt::Key_Up);
+    EXPECT_EQ(Tfrm71::state().keyPosition, 5);
+    EXPECT_EQ(colourOf(home->Image5), test::kHoverColour) << "the pointer's arrival lights it";
+    EXPECT_EQ(Tfrm71::state().exitHover, 1);
+    QTest::keyClick(home, Qt::Key_Down);
+    EXPECT_EQ(colourOf(home->Image5), test::kNormalColour);
+    EXPECT_EQ(Tfrm71::state().exitHover, 0);
+
+    // Enter on the exit leaves, like a click.
+    QTest::keyClick(home, Qt::Key_Up);
+    QPointer<SectionHome> guard = home;
+    QTest::keyClick(home, Qt::Key_Return);
+    EXPECT_TRUE(guard->released());
+}
+
+TEST_F(KeyboardNavTest, LeftAndRightChangeNothing)
+{
+    test::FakePointer* fake = useFakePointer();
+    SectionHome* home = openHome("frm31");
+    QTest::keyClick(home, Qt::Key_Down);
+    QTest::keyClick(home, Qt::Key_Down);
+    const auto moves = fake->moves.size();
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Left})
+        QTest::keyClick(home, k);
+    EXPECT_EQ(Tfrm31::state().keyPosition, 2);
+    EXPECT_EQ(fake->moves.size(), moves);
+    EXPECT_EQ(top(), home);
+}
+
+TEST_F(KeyboardNavTest, RealPointerLandsOnTheTargetAndEnterFollowsIt)
+{
+    SectionHome* home = openHome("frm01");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(home, Qt::Key_Down);
+    EXPECT_EQ(QCursor::pos(), panelCentre(home, "Panel11"));
+    EXPECT_EQ(pointer().pos(), QCursor::pos());
+    globals().CurrentItem = 0;
+    QTest::keyClick(home, Qt::Key_Return);
+    EXPECT_EQ(topKind(), "frm02");
+    EXPECT_EQ(globals().CurrentItem, 7);
+}
+
+TEST_F(KeyboardNavTest, MainMenuPositionsAndEnter)
+{
+    test::FakePointer* fake = useFakePointer();
+    content.write("data\\kenor001", "credits\r\n");
+    Tfalam1* menu = openMenu();
+    QTest::keyClick(menu, Qt::Key_Down);
+    EXPECT_EQ(fake->at, centreOf(menu->Image5));
+    EXPECT_EQ(Tfalam1::state().exitFlag, 1) << "the exit area under the pointer lights the exit";
+    QTest::keyClick(menu, Qt::Key_Down);
+    EXPECT_EQ(fake->at, centreOf(menu->Label2));
+    EXPECT_EQ(Tfalam1::state().exitFlag, 0) << "cleaned up after the key";
+    EXPECT_EQ(Tfalam1::state().titleFlag, 1);
+
+    const struct {
+        int downs; // from position 2
+        const char* opens;
+    } cases[] = {{4, "frm01"}, {1, "fabout"}, {10, "frm81"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.opens);
+        Tfalam1::state().keyPosition = 2;
+        for (int i = 0; i < c.downs; ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        EXPECT_EQ(topKind(), c.opens);
+        escape();
+        EXPECT_EQ(top(), menu);
+    }
+    // Off every target the menu's background takes Enter and nothing happens.
+    fake->at = menu->mapToGlobal(QPoint(230, 300));
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(top(), menu);
+    EXPECT_EQ(terminateRequests, 0);
+}
+
+}  // namespace
+}  // namespace ovta
