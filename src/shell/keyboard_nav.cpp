@@ -1,5 +1,9 @@
 #include "shell/keyboard_nav.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+
 #include "shell/controls.h"
 #include "shell/pointer.h"
 
@@ -27,7 +31,24 @@ void KeyboardNav::moveTo(int position)
     position_ = position;
     QWidget* target = order_[static_cast<std::size_t>(position - 1)].target;
     const QPoint centre(target->width() / 2, target->height() / 2);
-    pointer().setPos(target->mapToGlobal(centre));
+    const QPoint desktop = target->mapToGlobal(centre);
+    pointer().setPos(desktop);
+    if (QCursor::pos() != desktop)
+        hoverAt(desktop);
+}
+
+void KeyboardNav::hoverAt(const QPoint& desktop)
+{
+    // The real pointer stayed where it was (the platform ignores moves, or a
+    // test keeps the position): the control under our position still gets
+    // its move, so hover pictures follow the keys as they would the mouse.
+    const QPoint local = screen_->mapFromGlobal(desktop);
+    QWidget* under = screen_->childAt(local);
+    if (!under)
+        under = screen_;
+    QMouseEvent move(QEvent::MouseMove, under->mapFrom(screen_, local), desktop, Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(under, &move);
 }
 
 void KeyboardNav::enter()

@@ -3,7 +3,9 @@
 // one; Enter activates whatever hot spot lies under the pointer, as a click
 // would; Esc is the exit. The pointer is placed at the target's real
 // centre on the desktop and read back in the screen's own coordinates, so
-// navigation works on a display of any size and position.
+// navigation works on a display of any size and position. Where the
+// platform cannot move the pointer, the position is kept by the pointer
+// interface and the hover move is delivered here.
 #pragma once
 
 #include <QWidget>
@@ -30,10 +32,13 @@ public:
                  const std::function<void()>& afterKey);
 
     int count() const { return static_cast<int>(order_.size()); }
+    int position() const { return position_; }
     void moveTo(int position);
     void enter();
 
 private:
+    void hoverAt(const QPoint& desktop);
+
     QWidget* screen_;
     int& position_;
     std::vector<NavStop> order_;

@@ -1,15 +1,13 @@
 #include "shell/main_menu.h"
 
-#include <QPainter>
-
 #include "content/content_dir.h"
 #include "content/errors.h"
-#include "sections/stand_in.h"
 #include "shell/screen_registry.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "shell/globals.h"
 #include "shell/media_factory.h"
+#include "shell/sprite_painter.h"
 
 namespace ovta {
 
@@ -158,15 +156,10 @@ void Tfalam1::sectionTimer(int index)
 {
     const auto i = static_cast<std::size_t>(index);
     timers[i]->setInterval(Sections[i].interval);
-    const QPixmap& strip = strips[i]->picture();
     LabelControl* target = sections[i];
     if (!target)
         return;
-    QPainter painter(&target->canvas());
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const auto& copy : state().frames[i].tick(strip.width(), strip.height()))
-        painter.drawPixmap(QRect(copy.dstX, copy.dstY, copy.width, copy.height), strip,
-                           QRect(copy.srcX, copy.srcY, copy.width, copy.height));
+    drawSpriteTick(state().frames[i], strips[i]->picture(), target->canvas());
     target->update();
 }
 
@@ -229,7 +222,7 @@ void Tfalam1::Label4MouseMove()
 
 void Tfalam1::Image2Click() { openKind("fabout"); }
 
-void Tfalam1::Label2Click() { openStandIn("frm22", true); }
+void Tfalam1::Label2Click() { openKind("frm22"); }
 
 void Tfalam1::Image5Click() { requestTerminate(); }
 

@@ -3,6 +3,8 @@
 #include "demo/credits.h"
 #include "demo/headings.h"
 #include "demo/music.h"
+#include "demo/reading_content.h"
+#include "demo/search_letters.h"
 
 namespace ovta::demo {
 
@@ -12,6 +14,11 @@ std::vector<DemoFile> buildDemoText()
     files.push_back({"data\\kenor001", creditsFile()});
     files.push_back({"data\\kenor002", titleTableFile()});
     files.push_back({"data1\\kenor.wav", musicLoopWav()});
+    files.push_back({"data\\13.txt", keyLetterFile()});
+    files.push_back({"data\\1c2.txt", formRangeFile()});
+    files.push_back({"data\\1c1.txt", formGlyphFile()});
+    for (auto& file : readingFiles())
+        files.push_back(std::move(file));
     return files;
 }
 

@@ -6,6 +6,9 @@
 #include "intro_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "reading_catalogue.h"
+#include "section_art.h"
+#include "search_dialog_art.h"
 
 namespace ovta::art {
 
@@ -29,6 +32,16 @@ void writeResources(ArtWriter& out)
                   [tag] { return paintMenuStrip(tag); });
     out.write(QStringLiteral("falam1/ms1.png"), {32, 32}, [] { return paintMusicIcon(true); });
     out.write(QStringLiteral("falam1/ms2.png"), {32, 32}, [] { return paintMusicIcon(false); });
+
+    out.write(QStringLiteral("sear/Image1.png"), kSearchDialogSize,
+              [] { return paintSearchDialog(); });
+    out.write(QStringLiteral("sear/Image2.png"), kSearchButtonRect.size(),
+              [] { return paintSearchDialogPressed(PressSearch); });
+    out.write(QStringLiteral("sear/Image3.png"), kCloseButtonRect.size(),
+              [] { return paintSearchDialogPressed(PressClose); });
+
+    writeSectionResources(out);
+    writeReadingResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)

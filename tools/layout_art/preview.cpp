@@ -5,6 +5,7 @@
 #include "intro_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "section_art.h"
 #include "sprite_strip.h"
 #include "theme.h"
 
@@ -214,6 +215,7 @@ void writePreviews(const QString& dir)
     save(introSheet(kIntroFrameCount * 4 / 5), dir, "intro.png");
     save(videoSheet(), dir, "video.png");
     save(hotSpotSheet(), dir, "hot_spots.png");
+    writeSectionPreviews(dir);
     const QByteArray seams = (seamReport() + highlightReport()).toUtf8();
     std::fwrite(seams.constData(), 1, seams.size(), stdout);
 }

@@ -1,0 +1,138 @@
+// The real reader on the demo content, driven by the keyboard alone under a
+// private X display: the arrows pick a section on the main menu and Enter
+// opens its home; there the arrows pick the help hot spot and Enter opens
+// the overview; Esc comes back; the arrows reach the exit and Enter leaves
+// the home. The real pointer must sit on each target's centre on the
+// desktop, wherever the centred screen lies on it.
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "support/x_session.h"
+
+namespace ovta::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class KeyboardRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!haveProgram("Xvfb") || !haveProgram("xdotool"))
+            GTEST_SKIP() << "Xvfb and xdotool are needed for end-to-end runs";
+        ASSERT_TRUE(std::filesystem::exists(std::filesystem::path(OVTA_DEMO_DIR) / "data"))
+            << "demo content missing: build the demo target";
+        x = std::make_unique<XServer>();
+        ASSERT_TRUE(x->running()) << "Xvfb did not start";
+    }
+
+    std::unique_ptr<Process> startReader()
+    {
+        return std::make_unique<Process>(std::vector<std::string>{OVTA_BINARY, OVTA_DEMO_DIR},
+                                         std::vector<std::string>{"DISPLAY=" + x->display(),
+                                                                  "OVTA_TRACE=1",
+                                                                  "QT_QPA_PLATFORM=xcb"});
+    }
+
+    void keys(const std::vector<std::string>& names)
+    {
+        std::vector<std::string> argv{"xdotool", "key", "--delay", "60"};
+        argv.insert(argv.end(), names.begin(), names.end());
+        x->run(argv);
+    }
+
+    // Where the X server has the pointer now.
+    std::pair<int, int> pointerAt()
+    {
+        Process query({"sh", "-c", "xdotool getmouselocation --shell 1>&2"},
+                      {"DISPLAY=" + x->display()});
+        int px = -1, py = -1;
+        while (auto line = query.readLine(5s)) {
+            if (line->rfind("X=", 0) == 0)
+                px = std::stoi(line->substr(2));
+            if (line->rfind("Y=", 0) == 0)
+                py = std::stoi(line->substr(2));
+        }
+        return {px, py};
+    }
+
+    // The pointer lands once the program has read the keys: ask until it is
+    // there or a generous while has passed.
+    std::pair<int, int> pointerSettlesAt(std::pair<int, int> expected)
+    {
+        std::pair<int, int> at;
+        for (int i = 0; i < 50; ++i) {
+            at = pointerAt();
+            if (at == expected)
+                break;
+            std::this_thread::sleep_for(100ms);
+        }
+        return at;
+    }
+
+    void screenshot(const std::string& name)
+    {
+        std::filesystem::create_directories(OVTA_SHOT_DIR);
+        x->run({"import", "-window", "root", std::string(OVTA_SHOT_DIR) + "/" + name});
+    }
+
+    static std::string joined(const std::vector<std::string>& lines)
+    {
+        std::string all;
+        for (const auto& l : lines)
+            all += l + "\n";
+        return all;
+    }
+
+    std::unique_ptr<XServer> x;
+};
+
+TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
+{
+    auto reader = startReader();
+    ASSERT_TRUE(reader->waitForLine("ovta: media open data1\\kenor.avi", 30s))
+        << joined(reader->lines());
+    keys({"Escape"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 15s)) << joined(reader->lines());
+
+    // The 640x480 screens sit centred on the 1024x768 display.
+    const int left = (1024 - 640) / 2, top = (768 - 480) / 2;
+    // Menu positions: 1 exit, 2 credits, 3 about, then the section labels
+    // Tag 1..9; Tag 3 (landmarks) is position 6, its label at 64,357, 131x100.
+    keys({"Down", "Down", "Down", "Down", "Down", "Down"});
+    EXPECT_EQ(pointerSettlesAt({left + 64 + 65, top + 357 + 50}),
+              std::make_pair(left + 64 + 65, top + 357 + 50));
+    keys({"Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm01", 15s)) << joined(reader->lines());
+
+    // Position 1 of the home is the tall help panel at -1,-1, 64x291.
+    keys({"Down"});
+    EXPECT_EQ(pointerSettlesAt({left - 1 + 32, top - 1 + 145}),
+              std::make_pair(left - 1 + 32, top - 1 + 145));
+    screenshot("keyboard_home.png");
+    keys({"Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm24", 15s)) << joined(reader->lines());
+    screenshot("keyboard_overview.png");
+    keys({"Escape"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm01", 15s)) << joined(reader->lines());
+
+    // Up from position 1 wraps to the exit, Panel3 at -1,416.
+    keys({"Up"});
+    EXPECT_EQ(pointerSettlesAt({left - 1 + 32, top + 416 + 32}),
+              std::make_pair(left - 1 + 32, top + 416 + 32));
+    keys({"Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 15s)) << joined(reader->lines());
+
+    keys({"Escape"});
+    const auto code = reader->wait(15s);
+    ASSERT_TRUE(code.has_value()) << "still running after Esc\n" << joined(reader->lines());
+    EXPECT_EQ(*code, 0);
+    const std::string all = joined(reader->lines());
+    EXPECT_NE(all.find("ovta: release frm24"), std::string::npos);
+    EXPECT_NE(all.find("ovta: release frm01"), std::string::npos);
+    EXPECT_EQ(all.find("ovta: error"), std::string::npos) << all;
+}
+
+}  // namespace
+}  // namespace ovta::test
