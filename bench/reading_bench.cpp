@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "content/content_dir.h"
+#include "content/frm03.h"
 #include "content/frm04.h"
 #include "content/frm12.h"
-#include "content/frm03.h"
 #include "content/reader_files.h"
 #include "shell/backdrop.h"
 #include "shell/error_report.h"
-#include "shell/glyph_text.h"
 #include "shell/globals.h"
+#include "shell/glyph_text.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
 
@@ -65,7 +65,7 @@ void draw(QWidget* screen)
     screen->render(&frame);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -31,8 +31,8 @@ std::string Article::cut(int k) const
     const SectionPair& p = pairs_[static_cast<std::size_t>(k - 1)];
     const auto size = static_cast<std::int64_t>(text_.size());
     const std::int64_t start = std::clamp<std::int64_t>(p.start, 0, size);
-    const std::int64_t end = std::clamp<std::int64_t>(start + std::max<std::int64_t>(p.length, 0),
-                                                      start, size);
+    const std::int64_t end =
+        std::clamp<std::int64_t>(start + std::max<std::int64_t>(p.length, 0), start, size);
     return text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
 }
 
@@ -65,4 +65,4 @@ std::vector<ChooserEntry> Article::chooser() const
     return entries;
 }
 
-}  // namespace ovta
+} // namespace ovta

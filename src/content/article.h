@@ -21,15 +21,15 @@ struct SectionPair {
 
 // What a chooser entry shows: 0 the whole text, k sub-section k.
 struct ChooserEntry {
-    int caption;  // TitleTable entry of its caption
+    int caption; // TitleTable entry of its caption
     int shows;
 };
 
 struct ArticleRules {
-    int pairs = 0;                // P, pairs in a section record
-    int wholeCaption = 0;         // TitleTable entry of the whole-text entry
-    std::vector<int> captions;    // TitleTable entries of sub-sections 1..P
-    bool needsNonEmptyCut = false;  // an entry also needs text to show
+    int pairs = 0;                 // P, pairs in a section record
+    int wholeCaption = 0;          // TitleTable entry of the whole-text entry
+    std::vector<int> captions;     // TitleTable entries of sub-sections 1..P
+    bool needsNonEmptyCut = false; // an entry also needs text to show
 };
 
 // The article text of record `record` of the locator list. Throws
@@ -68,4 +68,4 @@ private:
     std::vector<SectionPair> pairs_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -1,7 +1,7 @@
 #include "content/frm02.h"
 
-#include "shell/globals.h"
 #include "content/screen_parts.h"
+#include "shell/globals.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm02::Kind, [] { openScreen<Tfrm02>(); });
 
-}  // namespace
+} // namespace
 
 const TopicListMember& Tfrm02::settings()
 {
@@ -83,8 +83,8 @@ std::pair<const char*, const char*> Tfrm02::topicFiles() const
 void Tfrm02::afterCreate()
 {
     const int entry = frm02HeadingEntry(group_);
-    Label3->setGlyphText(entry ? globals().titleTable.entry(entry) : std::string(), GlyphFace::Glyf02,
-                         -26, QColor(250, 226, 140), Qt::AlignHCenter);
+    Label3->setGlyphText(entry ? globals().titleTable.entry(entry) : std::string(),
+                         GlyphFace::Glyf02, -26, QColor(250, 226, 140), Qt::AlignHCenter);
 }
 
-}  // namespace ovta
+} // namespace ovta

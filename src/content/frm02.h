@@ -20,7 +20,7 @@ public:
 
     Tfrm02();
 
-    LabelControl* Label3;  // heading
+    LabelControl* Label3; // heading
 
 protected:
     std::pair<const char*, const char*> topicFiles() const override;
@@ -34,4 +34,4 @@ private:
 // TitleTable entry of the heading for group `item`; 0 for none.
 int frm02HeadingEntry(int item);
 
-}  // namespace ovta
+} // namespace ovta

@@ -8,7 +8,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm03::Kind, [] { openScreen<Tfrm03>(); });
 
-}  // namespace
+} // namespace
 
 const ReaderMember& Tfrm03::settings()
 {
@@ -30,4 +30,4 @@ Tfrm03::State& Tfrm03::state()
     return s;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -21,4 +21,4 @@ public:
     Tfrm03() : ReaderScreen(settings(), state()) {}
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -26,7 +26,7 @@ const QColor kHighlight(212, 170, 62);
 const QColor kMagnifierBack(0, 0, 128);
 constexpr int kRowSize = -19;
 
-}  // namespace
+} // namespace
 
 Tfrm04::State& Tfrm04::state()
 {
@@ -63,7 +63,8 @@ Tfrm04::Tfrm04()
         row->onMouseMove = [this, row](Control*) { Label4MouseMove(row); };
         rows2[static_cast<std::size_t>(k)] = row;
     }
-    labcamov = new LabelControl(this, QStringLiteral("labcamov"), QRect(L.level2Row.x, kHidden, 10, L.level2Row.h));
+    labcamov = new LabelControl(this, QStringLiteral("labcamov"),
+                                QRect(L.level2Row.x, kHidden, 10, L.level2Row.h));
     labcamov->setColor(kMagnifierBack);
     labcamov->setTransparent(true);
 
@@ -197,7 +198,10 @@ void Tfrm04::ls11Click(LabelControl* row)
         std::rethrow_exception(failure);
 }
 
-void Tfrm04::Label1Click() { showLevel2(); }
+void Tfrm04::Label1Click()
+{
+    showLevel2();
+}
 
 void Tfrm04::showLevel2()
 {
@@ -209,7 +213,8 @@ void Tfrm04::showLevel2()
         row->show();
         row->setGlyphText(index_.level2()[static_cast<std::size_t>(i)], GlyphFace::Glyf01, kRowSize,
                           kYellow);
-        row->Tag = static_cast<std::size_t>(i) < numbers.size() ? numbers[static_cast<std::size_t>(i)] : 0;
+        row->Tag =
+            static_cast<std::size_t>(i) < numbers.size() ? numbers[static_cast<std::size_t>(i)] : 0;
     }
     for (; j < rows2.size(); ++j)
         rows2[j]->hide();
@@ -413,7 +418,10 @@ void Tfrm04::l2MouseMove()
     l2->bringToFront();
 }
 
-void Tfrm04::l2Click() { release(); }
+void Tfrm04::l2Click()
+{
+    release();
+}
 
 void Tfrm04::FormKeyDown(int key)
 {
@@ -421,4 +429,4 @@ void Tfrm04::FormKeyDown(int key)
         l2->click();
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -27,7 +27,7 @@ public:
 
     // Module-level state of the kind.
     struct State {
-        int mark1 = -1;  // row index of the level-1 mark, -1 for none
+        int mark1 = -1; // row index of the level-1 mark, -1 for none
         int mark2 = -1;
         int repeatDirection = 0;
         int magnifier = 0;
@@ -38,25 +38,25 @@ public:
     Tfrm04();
 
     ImageControl* m1;
-    std::array<LabelControl*, 7> rows1{};  // ls11 .. ls17
-    std::array<LabelControl*, 7> rows2{};  // ls1 .. ls7
-    MouseLabel* Label11;  // level 1: line up
-    LabelControl* Label13;  // page up
-    LabelControl* Label14;  // page down
-    MouseLabel* Label12;  // line down
-    ImageControl* Image1;  // pressed level-1 line up
-    ImageControl* Image4;  // pressed level-1 line down
-    MouseLabel* l3;  // level 2: line up
+    std::array<LabelControl*, 7> rows1{}; // ls11 .. ls17
+    std::array<LabelControl*, 7> rows2{}; // ls1 .. ls7
+    MouseLabel* Label11;                  // level 1: line up
+    LabelControl* Label13;                // page up
+    LabelControl* Label14;                // page down
+    MouseLabel* Label12;                  // line down
+    ImageControl* Image1;                 // pressed level-1 line up
+    ImageControl* Image4;                 // pressed level-1 line down
+    MouseLabel* l3;                       // level 2: line up
     LabelControl* l7;
     LabelControl* l8;
     MouseLabel* l4;
-    ImageControl* Image2;  // pressed level-2 line up
-    ImageControl* Image3;  // pressed level-2 line down
+    ImageControl* Image2; // pressed level-2 line up
+    ImageControl* Image3; // pressed level-2 line down
     TitleListBox* lst1;
     LabelControl* labcamov;
-    LabelControl* label15;  // show level 1
-    LabelControl* Label1;   // show level 2 after a level-1 choice
-    LabelControl* Label3;   // show level 2 after a level-2 pager move
+    LabelControl* label15; // show level 1
+    LabelControl* Label1;  // show level 2 after a level-1 choice
+    LabelControl* Label3;  // show level 2 after a level-2 pager move
     LabelControl* l2;
     ImageControl* m2;
     Timer* t2;
@@ -111,4 +111,4 @@ private:
     AutoRepeat repeat_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -5,7 +5,6 @@
 #include "content/letter_index.h"
 #include "content/screen_parts.h"
 #include "shell/globals.h"
-#include "content/screen_parts.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 
@@ -19,7 +18,7 @@ const bool registered = registerScreen(Tfrm12::Kind, [] { openScreen<Tfrm12>(); 
 constexpr int kBoardCutLeft = 321;
 constexpr int kBoardCutTop = 34;
 
-}  // namespace
+} // namespace
 
 const TopicListMember& Tfrm12::settings()
 {
@@ -65,7 +64,10 @@ Tfrm12::State& Tfrm12::state()
     return s;
 }
 
-QRect Tfrm12::letterRect(int tag) { return toRect(layout::frm12Letter(tag)); }
+QRect Tfrm12::letterRect(int tag)
+{
+    return toRect(layout::frm12Letter(tag));
+}
 
 Tfrm12::Tfrm12() : TopicListScreen(settings(), state()), book_(globals().CurrentBook)
 {
@@ -87,7 +89,8 @@ Tfrm12::Tfrm12() : TopicListScreen(settings(), state()), book_(globals().Current
             Label5MouseDown(Label5->at().y());
     };
     Label5->onMouseUp = [this](Control*) { Label5MouseUp(); };
-    mm = new MouseImage(this, QStringLiteral("mm"), QRect(layout::kFrm12ThumbLeft, ListThumb::Y0, 8, 10));
+    mm = new MouseImage(this, QStringLiteral("mm"),
+                        QRect(layout::kFrm12ThumbLeft, ListThumb::Y0, 8, 10));
     mm->setPicture(layoutPicture(Kind, "mm"));
     mm->setPointer(-1);
     mm->onMouseDown = [this](Control*) {
@@ -142,9 +145,15 @@ void Tfrm12::ml1Click(ImageControl* letter)
     Label1Click();
 }
 
-void Tfrm12::mmMouseDown() { state().dragFlag = 1; }
+void Tfrm12::mmMouseDown()
+{
+    state().dragFlag = 1;
+}
 
-void Tfrm12::mmMouseUp() { state().dragFlag = 0; }
+void Tfrm12::mmMouseUp()
+{
+    state().dragFlag = 0;
+}
 
 void Tfrm12::mmMouseMove(int y)
 {
@@ -171,6 +180,9 @@ void Tfrm12::Label5MouseDown(int y)
         l8Click();
 }
 
-void Tfrm12::Label5MouseUp() { t2->stop(); }
+void Tfrm12::Label5MouseUp()
+{
+    t2->stop();
+}
 
-}  // namespace ovta
+} // namespace ovta

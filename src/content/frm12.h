@@ -24,11 +24,11 @@ public:
 
     Tfrm12();
 
-    ImageControl* Image3;  // letter board
-    ImageControl* Image1;  // the board in its pressed look, hidden
-    std::array<ImageControl*, 28> letters{};  // ml1 .. ml28
-    MouseImage* mm;        // thumb
-    MouseLabel* Label5;    // track
+    ImageControl* Image3;                    // letter board
+    ImageControl* Image1;                    // the board in its pressed look, hidden
+    std::array<ImageControl*, 28> letters{}; // ml1 .. ml28
+    MouseImage* mm;                          // thumb
+    MouseLabel* Label5;                      // track
 
     int book() const { return book_; }
     const ListThumb& thumb() const { return thumb_; }
@@ -54,4 +54,4 @@ private:
     ListThumb thumb_{0, 1};
 };
 
-}  // namespace ovta
+} // namespace ovta

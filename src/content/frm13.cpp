@@ -8,7 +8,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm13::Kind, [] { openScreen<Tfrm13>(); });
 
-}  // namespace
+} // namespace
 
 const ReaderMember& Tfrm13::settings()
 {
@@ -30,4 +30,4 @@ Tfrm13::State& Tfrm13::state()
     return s;
 }
 
-}  // namespace ovta
+} // namespace ovta

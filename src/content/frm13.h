@@ -20,4 +20,4 @@ public:
     Tfrm13() : ReaderScreen(settings(), state()) {}
 };
 
-}  // namespace ovta
+} // namespace ovta

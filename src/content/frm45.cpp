@@ -9,7 +9,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm45::Kind, [] { openScreen<Tfrm45>(); });
 
-}  // namespace
+} // namespace
 
 const TopicListMember& Tfrm45::settings()
 {
@@ -57,4 +57,4 @@ Tfrm45::State& Tfrm45::state()
 
 Tfrm45::Tfrm45() : TopicListScreen(settings(), state()) {}
 
-}  // namespace ovta
+} // namespace ovta

@@ -26,4 +26,4 @@ protected:
     }
 };
 
-}  // namespace ovta
+} // namespace ovta

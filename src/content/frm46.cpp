@@ -8,7 +8,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm46::Kind, [] { openScreen<Tfrm46>(); });
 
-}  // namespace
+} // namespace
 
 const ReaderMember& Tfrm46::settings()
 {
@@ -30,4 +30,4 @@ Tfrm46::State& Tfrm46::state()
     return s;
 }
 
-}  // namespace ovta
+} // namespace ovta

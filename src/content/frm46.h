@@ -20,4 +20,4 @@ public:
     Tfrm46() : ReaderScreen(settings(), state()) {}
 };
 
-}  // namespace ovta
+} // namespace ovta

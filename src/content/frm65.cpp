@@ -8,7 +8,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm65::Kind, [] { openScreen<Tfrm65>(); });
 
-}  // namespace
+} // namespace
 
 const ReaderMember& Tfrm65::settings()
 {
@@ -30,4 +30,4 @@ Tfrm65::State& Tfrm65::state()
     return s;
 }
 
-}  // namespace ovta
+} // namespace ovta

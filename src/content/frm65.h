@@ -20,4 +20,4 @@ public:
     Tfrm65() : ReaderScreen(settings(), state()) {}
 };
 
-}  // namespace ovta
+} // namespace ovta

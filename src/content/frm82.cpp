@@ -9,7 +9,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm82::Kind, [] { openScreen<Tfrm82>(); });
 
-}  // namespace
+} // namespace
 
 const TopicListMember& Tfrm82::settings()
 {
@@ -57,4 +57,4 @@ Tfrm82::State& Tfrm82::state()
 
 Tfrm82::Tfrm82() : TopicListScreen(settings(), state()) {}
 
-}  // namespace ovta
+} // namespace ovta

@@ -8,7 +8,7 @@ namespace {
 
 const bool registered = registerScreen(Tfrm83::Kind, [] { openScreen<Tfrm83>(); });
 
-}  // namespace
+} // namespace
 
 const ReaderMember& Tfrm83::settings()
 {
@@ -30,4 +30,4 @@ Tfrm83::State& Tfrm83::state()
     return s;
 }
 
-}  // namespace ovta
+} // namespace ovta

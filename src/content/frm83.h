@@ -20,4 +20,4 @@ public:
     Tfrm83() : ReaderScreen(settings(), state()) {}
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -14,8 +14,7 @@ namespace ovta {
 // off the entries closes it as a toolkit drop-down does.
 class GlyphChooserList : public QWidget {
 public:
-    GlyphChooserList(GlyphChooser* chooser, QWidget* screen)
-        : QWidget(screen), chooser_(chooser)
+    GlyphChooserList(GlyphChooser* chooser, QWidget* screen) : QWidget(screen), chooser_(chooser)
     {
         setGeometry(screen->rect());
         setMouseTracking(true);
@@ -32,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        p.fillRect(box_.translated(3, 4), QColor(0, 0, 0, 90));
         p.fillRect(box_, QColor(252, 246, 226));
         p.setPen(QPen(QColor(150, 112, 30), 1));
         p.drawRect(box_.adjusted(0, 0, -1, -1));
@@ -42,7 +42,8 @@ protected:
             if (lit)
                 p.fillRect(row, QColor(212, 170, 62));
             p.setPen(lit ? QColor(12, 29, 72) : chooser_->textColor_);
-            font.drawAligned(p, QRectF(row.adjusted(4, 2, -6, 0)), chooser_->item(i), Qt::AlignRight);
+            font.drawAligned(p, QRectF(row.adjusted(4, 2, -6, 0)), chooser_->item(i),
+                             Qt::AlignRight);
         }
     }
 
@@ -67,8 +68,8 @@ protected:
 private:
     QRect rowRect(int i) const
     {
-        return QRect(box_.left() + 2, box_.top() + 2 + i * GlyphChooser::RowHeight, box_.width() - 4,
-                     GlyphChooser::RowHeight);
+        return QRect(box_.left() + 2, box_.top() + 2 + i * GlyphChooser::RowHeight,
+                     box_.width() - 4, GlyphChooser::RowHeight);
     }
     int rowAt(QPoint p) const
     {
@@ -91,7 +92,10 @@ GlyphChooser::GlyphChooser(QWidget* parent, const QString& name, const QRect& ge
     setPointer(-1);
 }
 
-GlyphChooser::~GlyphChooser() { delete list_; }
+GlyphChooser::~GlyphChooser()
+{
+    delete list_;
+}
 
 void GlyphChooser::clear()
 {
@@ -101,7 +105,10 @@ void GlyphChooser::clear()
     update();
 }
 
-void GlyphChooser::addItem(std::string glyphs) { items_.push_back(std::move(glyphs)); }
+void GlyphChooser::addItem(std::string glyphs)
+{
+    items_.push_back(std::move(glyphs));
+}
 
 void GlyphChooser::setText(std::string glyphs)
 {
@@ -200,4 +207,4 @@ void GlyphChooser::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -65,7 +65,7 @@ private:
     std::vector<std::string> items_;
     int index_ = -1;
     std::string text_;
-    QPointer<QWidget> list_;  // the open GlyphChooserList
+    QPointer<QWidget> list_; // the open GlyphChooserList
 };
 
-}  // namespace ovta
+} // namespace ovta

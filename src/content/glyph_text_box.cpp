@@ -6,10 +6,7 @@ namespace ovta {
 
 GlyphTextBox::GlyphTextBox(QWidget* parent, const QString& name, const QRect& geometry,
                            GlyphFace face, int pointSize, const QColor& color, int rowHeight)
-    : LabelControl(parent, name, geometry),
-      face_(face),
-      pointSize_(pointSize),
-      color_(color),
+    : LabelControl(parent, name, geometry), face_(face), pointSize_(pointSize), color_(color),
       rowHeight_(rowHeight)
 {
     setTransparent(true);
@@ -22,7 +19,8 @@ void GlyphTextBox::setText(std::string text)
     std::size_t start = 0;
     while (start <= text_.size()) {
         const auto end = text_.find("\r\n", start);
-        rows_.push_back(text_.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        rows_.push_back(
+            text_.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos)
             break;
         start = end + 2;
@@ -54,4 +52,4 @@ void GlyphTextBox::paintEvent(QPaintEvent* event)
     }
 }
 
-}  // namespace ovta
+} // namespace ovta

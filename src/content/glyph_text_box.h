@@ -37,4 +37,4 @@ private:
     std::vector<std::string> rows_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -14,7 +14,7 @@ constexpr std::array<int, kLetterCount> kSet2 = {
     391, 395, 0,   409, 449, 456, 469, 496, 532, 535, 589, 614, 636, 639,
 };
 
-}  // namespace
+} // namespace
 
 int letterEntry(int book, int tag)
 {
@@ -28,4 +28,4 @@ int letterEntry(int book, int tag)
     return 0;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -12,4 +12,4 @@ inline constexpr int kLetterCount = 28;
 // with no entry, a tag outside 1..28 or another set.
 int letterEntry(int book, int tag);
 
-}  // namespace ovta
+} // namespace ovta

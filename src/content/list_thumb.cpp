@@ -35,4 +35,4 @@ ListThumb::Drag ListThumb::drag(int y, int last) const
     return {-1, static_cast<int>(top), +1};
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -25,7 +25,7 @@ public:
     // where the thumb goes (when the drag sets it), the window top to show,
     // and the line step that follows (+1 down, -1 up).
     struct Drag {
-        int thumbTop;  // -1 when the drag leaves the thumb to the next show
+        int thumbTop; // -1 when the drag leaves the thumb to the next show
         int top;
         int step;
     };
@@ -36,4 +36,4 @@ private:
     int perPixel_;
 };
 
-}  // namespace ovta
+} // namespace ovta

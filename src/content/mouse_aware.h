@@ -11,8 +11,7 @@
 
 namespace ovta {
 
-template <class Base>
-class MouseAware : public Base {
+template <class Base> class MouseAware : public Base {
 public:
     using Base::Base;
 
@@ -53,4 +52,4 @@ private:
 using MouseLabel = MouseAware<LabelControl>;
 using MouseImage = MouseAware<ImageControl>;
 
-}  // namespace ovta
+} // namespace ovta

@@ -113,4 +113,4 @@ bool AutoRepeat::release(bool leftButton)
     return true;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -103,4 +103,4 @@ private:
     bool running_ = false;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -20,4 +20,4 @@ ReaderFiles& openerFiles(const std::string& reader)
     return shared[reader];
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -34,4 +34,4 @@ void loadReaderFiles(ReaderFiles& files, const ContentDir& dir, const ReaderFile
 // "frm46"); each reader kind has one set for the whole run.
 ReaderFiles& openerFiles(const std::string& reader);
 
-}  // namespace ovta
+} // namespace ovta

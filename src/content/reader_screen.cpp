@@ -13,15 +13,11 @@ constexpr int kWholeTextPrompt = 17;
 const QColor kChooserBox(252, 246, 226);
 const QColor kMirrorBlue(0, 0, 255);
 
-}  // namespace
+} // namespace
 
 ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
-    : Screen(member.kind),
-      member_(member),
-      state_(state),
-      article_(member.article),
-      pager_(Pager::text(top_)),
-      repeat_(state.repeatDirection)
+    : Screen(member.kind), member_(member), state_(state), article_(member.article),
+      pager_(Pager::text(top_)), repeat_(state.repeatDirection)
 {
     const char* kind = member.kind;
     const layout::ReaderLayout& L = layout::kReader;
@@ -30,8 +26,8 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
 
     lname = new LabelControl(this, QStringLiteral("lname"), toRect(L.title));
     lname->setTransparent(true);
-    lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), GlyphFace::Glyf02,
-                            -19, member.textColor, 23);
+    lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), GlyphFace::Glyf02, -19,
+                            member.textColor, 23);
 
     l10 = mouseHotSpot(this, "l10", toRect(L.lineUp), -1);
     l10->setToolTip(QStringLiteral("line up"));
@@ -52,13 +48,14 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
     Image1 = layoutImage(this, kind, "Image1", toRect(L.lineUp));
     Image2 = layoutImage(this, kind, "Image2", toRect(L.lineDown));
 
-    co1 = new GlyphChooser(this, QStringLiteral("co1"), toRect(L.chooser), GlyphFace::Glyf02,
-                           -17, member.textColor);
+    co1 = new GlyphChooser(this, QStringLiteral("co1"), toRect(L.chooser), GlyphFace::Glyf02, -17,
+                           member.textColor);
     co1->onClick = [this](Control*) { co1Click(); };
     co1->onChange = [this](Control*) { co1Change(); };
     co1->onKeyDown = [this](int key) { co1KeyDown(key); };
     Panel1 = new PanelControl(this, QStringLiteral("Panel1"), toRect(L.chooserPanel), kChooserBox);
-    L_name = new LabelControl(Panel1, QStringLiteral("L_name"), QRect(0, 0, L.chooserPanel.w, L.chooserPanel.h));
+    L_name = new LabelControl(Panel1, QStringLiteral("L_name"),
+                              QRect(0, 0, L.chooserPanel.w, L.chooserPanel.h));
     L_name->setTransparent(true);
     // The panel hides the chooser's text box; a click on it opens the list
     // as a click on the box itself would.
@@ -67,7 +64,8 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
 
     const int spots = std::max(7, member.article.pairs);
     for (int k = 1; k <= spots; ++k) {
-        const QString name = k + 1 <= 8 ? QStringLiteral("l%1").arg(k + 1) : QStringLiteral("ll%1").arg(k + 1);
+        const QString name =
+            k + 1 <= 8 ? QStringLiteral("l%1").arg(k + 1) : QStringLiteral("ll%1").arg(k + 1);
         auto* spot = operationLabel(this, "");
         spot->setObjectName(name);
         spot->Tag = k + 1;
@@ -104,10 +102,8 @@ LabelControl* ReaderScreen::sectionSpot(int k) const
 
 void ReaderScreen::FormCreate()
 {
-    if (!member_.openerFilesFor) {
-        Image1->sendToBack();
-        Image2->sendToBack();
-    }
+    Image1->sendToBack();
+    Image2->sendToBack();
     state_.repeatDirection = 0;
     m9->sendToBack();
     if (!member_.openerFilesFor)
@@ -116,16 +112,17 @@ void ReaderScreen::FormCreate()
 
 void ReaderScreen::FormShow()
 {
-    if (member_.openerFilesFor) {
-        Image1->sendToBack();
-        Image2->sendToBack();
-    }
+    // frm03 puts its pressed pictures away here rather than at creation;
+    // doing it in both is the same for every reader.
+    Image1->sendToBack();
+    Image2->sendToBack();
     const Globals& g = globals();
     co1->clear();
     co1->setText(g.titleTable.entry(kWholeTextPrompt));
     co1Change();
     state_.closeHover = 0;
-    lname->setGlyphText(g.CurrentTitle, GlyphFace::Glyf02, -19, member_.textColor, Qt::AlignHCenter);
+    lname->setGlyphText(g.CurrentTitle, GlyphFace::Glyf02, -19, member_.textColor,
+                        Qt::AlignHCenter);
 
     const std::int64_t record = static_cast<std::int64_t>(g.CurrentItem) + member_.recordOffset;
     if (trace::enabled())
@@ -167,11 +164,20 @@ void ReaderScreen::showText(std::string text)
     Label1Click();
 }
 
-void ReaderScreen::Label1Click() { lmtn->setText(textWindow(pager_, lines_)); }
+void ReaderScreen::Label1Click()
+{
+    lmtn->setText(textWindow(pager_, lines_));
+}
 
-void ReaderScreen::l2Click(int tag) { showText(article_.cut(tag - 1)); }
+void ReaderScreen::l2Click(int tag)
+{
+    showText(article_.cut(tag - 1));
+}
 
-void ReaderScreen::Label2Click() { showText(article_.whole()); }
+void ReaderScreen::Label2Click()
+{
+    showText(article_.whole());
+}
 
 void ReaderScreen::co1Click()
 {
@@ -198,7 +204,10 @@ void ReaderScreen::co1KeyDown(int key)
         l9->click();
 }
 
-void ReaderScreen::l9DblClick() { release(); }
+void ReaderScreen::l9DblClick()
+{
+    release();
+}
 
 void ReaderScreen::l9MouseMove()
 {
@@ -284,4 +293,4 @@ void ReaderScreen::t2Timer()
         l11Click();
 }
 
-}  // namespace ovta
+} // namespace ovta

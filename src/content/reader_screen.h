@@ -28,10 +28,10 @@ struct ReaderMember {
     // Files of its own, or the opener's (program-wide) for `openerFilesFor`.
     ReaderFileNames files;
     const char* openerFilesFor;
-    int recordOffset;  // record read = CurrentItem + recordOffset
+    int recordOffset; // record read = CurrentItem + recordOffset
     ArticleRules article;
     QColor textColor;
-    bool escOnScreen;  // Esc on the screen itself closes (frm03)
+    bool escOnScreen; // Esc on the screen itself closes (frm03)
 };
 
 class ReaderScreen : public Screen {
@@ -52,20 +52,20 @@ public:
     ImageControl* m1;
     LabelControl* lname;
     GlyphTextBox* lmtn;
-    MouseLabel* l10;  // line up
-    LabelControl* l12;  // page up
-    LabelControl* l13;  // page down
-    MouseLabel* l11;  // line down
-    ImageControl* Image1;  // pressed line up
-    ImageControl* Image2;  // pressed line down
+    MouseLabel* l10;      // line up
+    LabelControl* l12;    // page up
+    LabelControl* l13;    // page down
+    MouseLabel* l11;      // line down
+    ImageControl* Image1; // pressed line up
+    ImageControl* Image2; // pressed line down
     GlyphChooser* co1;
     PanelControl* Panel1;
     LabelControl* L_name;
-    std::vector<LabelControl*> sectionSpots;  // Tag 2 .. P + 1 (l2..l8, ll9..ll11)
-    LabelControl* Label1;  // redraws the window
-    LabelControl* Label2;  // shows the whole text
-    LabelControl* l9;      // close
-    ImageControl* m9;      // close hover picture
+    std::vector<LabelControl*> sectionSpots; // Tag 2 .. P + 1 (l2..l8, ll9..ll11)
+    LabelControl* Label1;                    // redraws the window
+    LabelControl* Label2;                    // shows the whole text
+    LabelControl* l9;                        // close
+    ImageControl* m9;                        // close hover picture
     Timer* t2;
 
     const Article& article() const { return article_; }
@@ -119,4 +119,4 @@ private:
     AutoRepeat repeat_;
 };
 
-}  // namespace ovta
+} // namespace ovta

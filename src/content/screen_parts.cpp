@@ -4,7 +4,8 @@ namespace ovta {
 
 QPixmap layoutPicture(const char* screen, const char* control)
 {
-    return QPixmap(QStringLiteral(":/art/%1/%2.png").arg(QLatin1String(screen), QLatin1String(control)));
+    return QPixmap(
+        QStringLiteral(":/art/%1/%2.png").arg(QLatin1String(screen), QLatin1String(control)));
 }
 
 ImageControl* layoutImage(QWidget* parent, const char* screen, const char* name, QRect geometry)
@@ -39,4 +40,4 @@ LabelControl* operationLabel(QWidget* parent, const char* name)
     return label;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -13,7 +13,10 @@ namespace ovta {
 
 QPixmap layoutPicture(const char* screen, const char* control);
 
-inline QRect toRect(const layout::Box& b) { return QRect(b.x, b.y, b.w, b.h); }
+inline QRect toRect(const layout::Box& b)
+{
+    return QRect(b.x, b.y, b.w, b.h);
+}
 
 // A picture control showing its layout picture (none when `screen` is null).
 ImageControl* layoutImage(QWidget* parent, const char* screen, const char* name, QRect geometry);
@@ -25,4 +28,4 @@ MouseLabel* mouseHotSpot(QWidget* parent, const char* name, QRect geometry, int 
 // A hidden label whose click handler is one of the screen's operations.
 LabelControl* operationLabel(QWidget* parent, const char* name);
 
-}  // namespace ovta
+} // namespace ovta

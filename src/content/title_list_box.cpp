@@ -55,9 +55,15 @@ void TitleListBox::setItemIndex(int index)
     update();
 }
 
-int TitleListBox::topIndex() const { return scroll_->isVisible() ? scroll_->value() : 0; }
+int TitleListBox::topIndex() const
+{
+    return scroll_->isVisible() ? scroll_->value() : 0;
+}
 
-bool TitleListBox::scrollBarShown() const { return !scroll_->isHidden(); }
+bool TitleListBox::scrollBarShown() const
+{
+    return !scroll_->isHidden();
+}
 
 void TitleListBox::updateScrollBar()
 {
@@ -71,7 +77,10 @@ void TitleListBox::updateScrollBar()
     scroll_->setVisible(needed);
 }
 
-void TitleListBox::resizeEvent(QResizeEvent*) { updateScrollBar(); }
+void TitleListBox::resizeEvent(QResizeEvent*)
+{
+    updateScrollBar();
+}
 
 void TitleListBox::paintEvent(QPaintEvent*)
 {
@@ -131,7 +140,8 @@ void TitleListBox::keyPressEvent(QKeyEvent* event)
 {
     const int key = virtualKey(event->key());
     if ((key == 38 || key == 40) && count() > 0) {
-        const int next = selected_ < 0 ? 0 : std::clamp(selected_ + (key == 38 ? -1 : 1), 0, count() - 1);
+        const int next =
+            selected_ < 0 ? 0 : std::clamp(selected_ + (key == 38 ? -1 : 1), 0, count() - 1);
         setItemIndex(next);
         return;
     }
@@ -142,4 +152,4 @@ void TitleListBox::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
-}  // namespace ovta
+} // namespace ovta

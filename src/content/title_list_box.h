@@ -23,8 +23,8 @@ public:
                  const QColor& background);
 
     struct Item {
-        std::string text;  // glyph text
-        QPixmap icon;      // may be null
+        std::string text; // glyph text
+        QPixmap icon;     // may be null
     };
 
     void clear();
@@ -64,4 +64,4 @@ private:
     QScrollBar* scroll_;
 };
 
-}  // namespace ovta
+} // namespace ovta

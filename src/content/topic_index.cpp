@@ -17,7 +17,7 @@ constexpr int kArticle = 32;
                      " entries; index list " + from.name() + " names one more");
 }
 
-}  // namespace
+} // namespace
 
 const char* iconResource(int kind)
 {
@@ -94,4 +94,4 @@ void TopicIndex::chooseLevel2(int e)
     }
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -15,9 +15,9 @@
 namespace ovta {
 
 struct IndexTitle {
-    std::string title;  // glyph text
-    int icon = 0;       // icon kind 1..9; anything else has no picture
-    int article = 0;    // 1-based article number
+    std::string title; // glyph text
+    int icon = 0;      // icon kind 1..9; anything else has no picture
+    int article = 0;   // 1-based article number
 };
 
 // The program resource of an icon kind ("BITMAP_6" for kind 1, ...), or
@@ -32,9 +32,9 @@ public:
     // The index's own files, loaded in the order the screen needs them;
     // the first that fails throws and leaves it and the ones after empty.
     // The reader's files are loaded by the screen itself, between these.
-    void loadArticles(const ContentDir& dir);  // "data\1kenor016", opens "data\kenor017"
-    void loadSpans(const ContentDir& dir);     // "data\1kenor06", 05, 04, 03
-    void loadHeadings(const ContentDir& dir);  // "data\kenor07", "data\kenor08"
+    void loadArticles(const ContentDir& dir); // "data\1kenor016", opens "data\kenor017"
+    void loadSpans(const ContentDir& dir);    // "data\1kenor06", 05, 04, 03
+    void loadHeadings(const ContentDir& dir); // "data\kenor07", "data\kenor08"
 
     const std::vector<std::string>& level1() const { return headings1_.lines(); }
 
@@ -59,4 +59,4 @@ private:
     std::vector<IndexTitle> titles_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -4,7 +4,10 @@
 
 namespace ovta {
 
-int recordSize(TopicRecord record) { return record == TopicRecord::Grouped ? 32 : 24; }
+int recordSize(TopicRecord record)
+{
+    return record == TopicRecord::Grouped ? 32 : 24;
+}
 
 TopicFields readTopic(const IndexList& list, TopicRecord record, std::int64_t index)
 {
@@ -64,4 +67,4 @@ void TopicList::clear()
     numbers_.clear();
 }
 
-}  // namespace ovta
+} // namespace ovta

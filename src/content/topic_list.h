@@ -14,9 +14,9 @@ namespace ovta {
 
 // The record layouts of topic files; every field is 8 characters.
 enum class TopicRecord {
-    Grouped,  // 32: title offset, title length, group, article number
-    OrderA,   // 24: article number, title offset, title length
-    OrderB,   // 24: title offset, title length, article number
+    Grouped, // 32: title offset, title length, group, article number
+    OrderA,  // 24: article number, title offset, title length
+    OrderB,  // 24: title offset, title length, article number
 };
 
 int recordSize(TopicRecord record);
@@ -24,7 +24,7 @@ int recordSize(TopicRecord record);
 struct TopicFields {
     std::int32_t offset = 0;
     std::int32_t length = 0;
-    std::int32_t group = 0;  // Grouped records only
+    std::int32_t group = 0; // Grouped records only
     std::int32_t article = 0;
 };
 
@@ -33,10 +33,10 @@ TopicFields readTopic(const IndexList& list, TopicRecord record, std::int64_t in
 
 struct TopicListRules {
     TopicRecord record = TopicRecord::OrderB;
-    bool byGroup = false;   // list only the records whose group is the one asked for
-    int numberOffset = 0;   // number kept = article number + numberOffset
-    int capacity = 0;       // slots of the number table
-    const char* screen = "";  // named in the capacity error
+    bool byGroup = false;    // list only the records whose group is the one asked for
+    int numberOffset = 0;    // number kept = article number + numberOffset
+    int capacity = 0;        // slots of the number table
+    const char* screen = ""; // named in the capacity error
 };
 
 class TopicList {
@@ -53,7 +53,10 @@ public:
     int count() const { return static_cast<int>(titles_.size()); }
     const std::vector<std::string>& titles() const { return titles_; }
     const std::vector<int>& numbers() const { return numbers_; }
-    const std::string& title(int index) const { return titles_.at(static_cast<std::size_t>(index)); }
+    const std::string& title(int index) const
+    {
+        return titles_.at(static_cast<std::size_t>(index));
+    }
     int number(int index) const { return numbers_.at(static_cast<std::size_t>(index)); }
 
 private:
@@ -61,4 +64,4 @@ private:
     std::vector<int> numbers_;
 };
 
-}  // namespace ovta
+} // namespace ovta

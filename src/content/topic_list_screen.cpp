@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "content/screen_parts.h"
+#include "search/search_dialog.h"
 #include "shell/globals.h"
 #include "shell/pointer.h"
 #include "shell/screen_registry.h"
@@ -18,14 +19,12 @@ namespace {
 
 constexpr int kUp = 1;
 constexpr int kDown = 2;
-constexpr int kHidden = 1000;  // the magnifier's top when out of sight
+constexpr int kHidden = 1000; // the magnifier's top when out of sight
 
-}  // namespace
+} // namespace
 
 TopicListScreen::TopicListScreen(const TopicListMember& member, State& state)
-    : Screen(member.kind),
-      member_(member),
-      state_(state),
+    : Screen(member.kind), member_(member), state_(state),
       pager_(Pager::list(9, globals().ListTop)),
       repeat_(member.keyPositionIsRepeat ? state.keyPosition : state.repeatDirection)
 {
@@ -41,8 +40,9 @@ TopicListScreen::TopicListScreen(const TopicListMember& member, State& state)
         row->onMouseMove = [this, row](Control*) { Label4MouseMove(row); };
         rows[static_cast<std::size_t>(k)] = row;
     }
-    labcamov = new LabelControl(this, QStringLiteral("labcamov"),
-                                QRect(member.firstRow.left(), kHidden, 10, member.firstRow.height()));
+    labcamov =
+        new LabelControl(this, QStringLiteral("labcamov"),
+                         QRect(member.firstRow.left(), kHidden, 10, member.firstRow.height()));
     labcamov->setTransparent(true);
     labcamov->setPointer(-1);
     Label1 = operationLabel(this, "Label1");
@@ -135,13 +135,16 @@ void TopicListScreen::FormShow()
     labcamov->move(labcamov->x(), kHidden);
 }
 
-void TopicListScreen::FormActivate() { m2->sendToBack(); }
+void TopicListScreen::FormActivate()
+{
+    m2->sendToBack();
+}
 
 QWidget* TopicListScreen::cycleTarget(const char* name) const
 {
-    for (QWidget* w : {static_cast<QWidget*>(l3), static_cast<QWidget*>(l7),
-                       static_cast<QWidget*>(l8), static_cast<QWidget*>(l4),
-                       static_cast<QWidget*>(l2), static_cast<QWidget*>(search)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(l3), static_cast<QWidget*>(l7), static_cast<QWidget*>(l8),
+          static_cast<QWidget*>(l4), static_cast<QWidget*>(l2), static_cast<QWidget*>(search)})
         if (w->objectName() == QLatin1String(name))
             return w;
     return l2;
@@ -167,7 +170,7 @@ void TopicListScreen::Label1Click()
 void TopicListScreen::ls1Click(LabelControl* row)
 {
     // A hidden row can only be reached by Enter over its place: it holds no entry.
-    if (!row->isVisible())
+    if (row->isHidden())
         return;
     Globals& g = globals();
     g.CurrentTitle = row->glyphText();
@@ -216,10 +219,22 @@ void TopicListScreen::unpress(ImageControl* picture, bool left)
     picture->sendToBack();
 }
 
-void TopicListScreen::l3MouseDown(bool left) { press(kUp, pressedUp, left); }
-void TopicListScreen::l3MouseUp(bool left) { unpress(pressedUp, left); }
-void TopicListScreen::l4MouseDown(bool left) { press(kDown, pressedDown, left); }
-void TopicListScreen::l4MouseUp(bool left) { unpress(pressedDown, left); }
+void TopicListScreen::l3MouseDown(bool left)
+{
+    press(kUp, pressedUp, left);
+}
+void TopicListScreen::l3MouseUp(bool left)
+{
+    unpress(pressedUp, left);
+}
+void TopicListScreen::l4MouseDown(bool left)
+{
+    press(kDown, pressedDown, left);
+}
+void TopicListScreen::l4MouseUp(bool left)
+{
+    unpress(pressedDown, left);
+}
 
 void TopicListScreen::t2Timer()
 {
@@ -238,9 +253,11 @@ void TopicListScreen::Label4MouseMove(LabelControl* row)
         if (row->Tag == state_.magnifier)
             return;
         state_.magnifier = row->Tag;
-        const GlyphFace face = member_.magnifierTakesRowFont ? member_.rowFace : member_.magnifierFace;
+        const GlyphFace face =
+            member_.magnifierTakesRowFont ? member_.rowFace : member_.magnifierFace;
         const int size = member_.magnifierTakesRowFont ? member_.rowSize : member_.magnifierSize;
-        const int width = static_cast<int>(std::ceil(GlyphFont::get(face, size).width(caption))) + 4;
+        const int width =
+            static_cast<int>(std::ceil(GlyphFont::get(face, size).width(caption))) + 4;
         labcamov->setColor(member_.magnifierBack);
         labcamov->setTransparent(false);
         labcamov->setGlyphText(caption, face, size, member_.rowColor, Qt::AlignRight);
@@ -281,7 +298,10 @@ void TopicListScreen::l2MouseMove()
     l2->bringToFront();
 }
 
-void TopicListScreen::l2Click() { release(); }
+void TopicListScreen::l2Click()
+{
+    release();
+}
 
 void TopicListScreen::searchMouseMove()
 {
@@ -300,9 +320,9 @@ void TopicListScreen::searchClick()
 
 void TopicListScreen::openSearchDialog()
 {
-    // The search dialog is not part of this version: the click sets
-    // SearchSource and goes no further. The dialog is to be opened modally
-    // here; it finds this list through searchHost(SearchSource).
+    // Modal: returns when the dialog closes. The dialog finds this list
+    // through searchHost(SearchSource) and hands hits back to it.
+    ovta::openSearchDialog(globals().SearchSource);
 }
 
 void TopicListScreen::placePointer(int position)
@@ -349,4 +369,4 @@ void TopicListScreen::FormKeyDown(int key)
     }
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -28,17 +28,17 @@ namespace ovta {
 // What differs between the members of the family.
 struct TopicListMember {
     const char* kind;
-    TopicListRules rules;      // record layout, group filter, number kept, capacity
-    int itemOffset;            // CurrentItem on a row click = Tag + itemOffset
-    const char* reader;        // the reader a row opens
-    const char* openerFilesFor;  // the reader whose files it loads, or nullptr
+    TopicListRules rules;       // record layout, group filter, number kept, capacity
+    int itemOffset;             // CurrentItem on a row click = Tag + itemOffset
+    const char* reader;         // the reader a row opens
+    const char* openerFilesFor; // the reader whose files it loads, or nullptr
     ReaderFileNames readerFiles;
 
     // Rows: the first row's rectangle, then one row every `rowStep` pixels.
     QRect firstRow;
     int rowStep;
     GlyphFace rowFace;
-    int rowSize;  // points, or pixels when negative
+    int rowSize; // points, or pixels when negative
     QColor rowColor;
     bool hideEmptyRows;
 
@@ -48,8 +48,8 @@ struct TopicListMember {
     const char* pressedDown;
     QRect pressedUpAt, pressedDownAt;
 
-    QRect backAt;              // l2, with its hover picture m2 at the same place
-    const char* searchName;    // the search button
+    QRect backAt;           // l2, with its hover picture m2 at the same place
+    const char* searchName; // the search button
     QRect searchAt;
     int searchSource;
 
@@ -62,7 +62,7 @@ struct TopicListMember {
     // or the search button's name), and where the pointer lands on a row.
     std::vector<const char*> cycle;
     int rowPointerOffset;
-    bool keyPositionIsRepeat;  // one variable for keyboard and auto-repeat
+    bool keyPositionIsRepeat; // one variable for keyboard and auto-repeat
 };
 
 class TopicListScreen : public Screen, public SearchHost {
@@ -71,13 +71,13 @@ class TopicListScreen : public Screen, public SearchHost {
 public:
     // Module-level state, one set per member.
     struct State {
-        int magnifier = 0;    // Tag of the row magnified, 0 for none
+        int magnifier = 0; // Tag of the row magnified, 0 for none
         int backHover = 0;
         int searchHover = 0;
         int keyPosition = 0;
         int repeatDirection = 0;
-        int dragFlag = 0;     // frm12's thumb
-        int pressedLetter = 0;  // frm12's letter shown pressed
+        int dragFlag = 0;      // frm12's thumb
+        int pressedLetter = 0; // frm12's letter shown pressed
     };
 
     explicit TopicListScreen(const TopicListMember& member, State& state);
@@ -87,9 +87,9 @@ public:
     State& state() { return state_; }
 
     ImageControl* m1;
-    std::array<LabelControl*, 9> rows{};  // ls1 .. ls9
+    std::array<LabelControl*, 9> rows{}; // ls1 .. ls9
     LabelControl* labcamov;
-    LabelControl* Label1;  // redraws the window
+    LabelControl* Label1; // redraws the window
     MouseLabel* l3;
     LabelControl* l7;
     LabelControl* l8;
@@ -165,4 +165,4 @@ private:
     std::vector<NavStop> order_;
 };
 
-}  // namespace ovta
+} // namespace ovta

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "content/errors.h"
 #include "content/content_records.h"
+#include "content/errors.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -14,8 +14,14 @@ namespace {
 
 using test::fields;
 
-ArticleRules frm13Rules() { return {4, 32, {33, 34, 35, 36}, true}; }
-ArticleRules frm03Rules() { return {7, 17, {18, 19, 83, 20, 21, 22, 23}, false}; }
+ArticleRules frm13Rules()
+{
+    return {4, 32, {33, 34, 35, 36}, true};
+}
+ArticleRules frm03Rules()
+{
+    return {7, 17, {18, 19, 83, 20, 21, 22, 23}, false};
+}
 
 std::string letters(int n, char from = 'a')
 {
@@ -133,5 +139,5 @@ TEST_F(ArticleFiles, MissingDataFileGivesEmptyArticles)
     EXPECT_EQ(readArticle(locators, DataFile::open(dir(), "data\\none"), 1), "");
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

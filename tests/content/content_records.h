@@ -34,4 +34,4 @@ public:
     std::string bytes;
 };
 
-}  // namespace ovta::test
+} // namespace ovta::test

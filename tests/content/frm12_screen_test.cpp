@@ -36,7 +36,10 @@ protected:
         return openScreen<Tfrm12>();
     }
 
-    ImageControl* letter(Tfrm12* list, int tag) { return list->letters[static_cast<std::size_t>(tag - 1)]; }
+    ImageControl* letter(Tfrm12* list, int tag)
+    {
+        return list->letters[static_cast<std::size_t>(tag - 1)];
+    }
 };
 
 TEST_F(Frm12Test, LettersJumpToTheirFirstEntryAndShowPressed)
@@ -83,7 +86,7 @@ TEST_F(Frm12Test, ALetterPastTheEndLeavesRowsWithoutEntriesAsTheyWere)
     writeSet(1, 110);
     Tfrm12* list = open(1);
     EXPECT_EQ(list->rows[8]->glyphText(), "n8");
-    QTest::mouseClick(letter(list, 2), Qt::LeftButton);  // entry 103
+    QTest::mouseClick(letter(list, 2), Qt::LeftButton); // entry 103
     EXPECT_EQ(list->rows[7]->glyphText(), "n109");
     EXPECT_EQ(list->rows[8]->glyphText(), "n8") << "no entry 111: the row keeps its caption";
     EXPECT_TRUE(list->rows[8]->isVisible());
@@ -120,15 +123,15 @@ TEST_F(Frm12Test, DraggingTheThumbSetsTheTopAndStepsOnce)
     Tfrm12* list = open(1);
     QTest::mousePress(list->mm, Qt::LeftButton, {}, QPoint(4, 5));
     EXPECT_EQ(Tfrm12::state().dragFlag, 1);
-    QTest::mouseMove(list->mm, QPoint(4, 105));  // y = 76 + 105
+    QTest::mouseMove(list->mm, QPoint(4, 105)); // y = 76 + 105
     EXPECT_EQ(globals().ListTop, 105 * 4 + 1);
     EXPECT_EQ(list->mm->y(), ListThumb::Y0 + (105 * 4 + 1) / 4);
 
-    QTest::mouseMove(list->mm, QPoint(4, 400));  // past the track's end
+    QTest::mouseMove(list->mm, QPoint(4, 400)); // past the track's end
     EXPECT_EQ(globals().ListTop, 791) << "L, then one line down";
     EXPECT_EQ(list->rows[8]->glyphText(), "n799");
 
-    QTest::mouseMove(list->mm, QPoint(4, -300));  // above its start
+    QTest::mouseMove(list->mm, QPoint(4, -300)); // above its start
     EXPECT_EQ(globals().ListTop, 0) << "1, then one line up";
     EXPECT_EQ(list->mm->y(), ListThumb::Y0);
 
@@ -185,5 +188,5 @@ TEST_F(Frm12Test, ARowOpensFrm13OnRecordTagMinusOne)
     EXPECT_EQ(ScreenStack::instance().top(), Tfrm13::instance.data());
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

@@ -88,9 +88,9 @@ TEST(Pager, LastTopOfBothStyles)
         bool text;
         int rows, count, last;
     } cases[] = {
-        {true, 9, 0, 0},   {true, 9, 9, 0},    {true, 9, 10, 1},   {true, 9, 30, 21},
-        {false, 9, 0, -10}, {false, 9, 4, -6}, {false, 9, 9, -1},  {false, 9, 25, 15},
-        {false, 7, 3, -5}, {false, 7, 20, 12},
+        {true, 9, 0, 0},    {true, 9, 9, 0},    {true, 9, 10, 1},  {true, 9, 30, 21},
+        {false, 9, 0, -10}, {false, 9, 4, -6},  {false, 9, 9, -1}, {false, 9, 25, 15},
+        {false, 7, 3, -5},  {false, 7, 20, 12},
     };
     for (const auto& c : cases) {
         int top = 0;
@@ -119,7 +119,7 @@ TEST(Pager, WindowHoldsTheEntriesInsideTheList)
     p.setCount(25);
     p.setTop(16);
     EXPECT_EQ(p.window(), (std::vector<int>{16, 17, 18, 19, 20, 21, 22, 23, 24}));
-    p.setTop(20);  // only the letter index goes this far
+    p.setTop(20); // only the letter index goes this far
     EXPECT_EQ(p.window(), (std::vector<int>{20, 21, 22, 23, 24}));
     p.setTop(-2);
     EXPECT_EQ(p.window(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
@@ -133,7 +133,7 @@ TEST(Pager, TheTopIsTheCallersVariable)
     Pager p = Pager::list(9, listTop);
     p.setCount(40);
     EXPECT_EQ(listTop, 0);
-    listTop = 12;  // as the search dialog does
+    listTop = 12; // as the search dialog does
     EXPECT_TRUE(p.lineDown());
     EXPECT_EQ(listTop, 13);
 }
@@ -227,7 +227,7 @@ TEST(AutoRepeat, OnlyTheLeftButtonStartsAndStopsIt)
 
 TEST(AutoRepeat, BackgroundMoveResetsTheSharedDirection)
 {
-    int keyPosition = 5;  // one topic list keeps both in one variable
+    int keyPosition = 5; // one topic list keeps both in one variable
     AutoRepeat r(keyPosition);
     r.press(1, true);
     EXPECT_EQ(keyPosition, 1);
@@ -251,9 +251,9 @@ TEST(AutoRepeat, HoldingMovesOneLinePerTickAndOneForTheRelease)
         if (r.tick() == 2)
             p.lineDown();
     r.release(true);
-    p.lineDown();  // the click that ends the press
+    p.lineDown(); // the click that ends the press
     EXPECT_EQ(top, 11);
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

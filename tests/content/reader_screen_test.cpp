@@ -27,8 +27,7 @@ std::string numbered(int n, const char* prefix = "line")
 
 class ReaderTest : public test::ReadingTest {
 protected:
-    template <class T>
-    T* open(int item, const std::string& title = "title")
+    template <class T> T* open(int item, const std::string& title = "title")
     {
         globals().CurrentItem = item;
         globals().CurrentTitle = title;
@@ -58,8 +57,8 @@ TEST_F(ReaderTest, SectionRecordWithAPairAtZero)
     EXPECT_EQ(reader->co1->itemIndex(), -1);
     EXPECT_EQ(reader->L_name->glyphText(), "t17");
     EXPECT_EQ(reader->lname->glyphText(), "the title");
-    EXPECT_EQ(reader->lmtn->rows(), (std::vector<std::string>{std::string(120, 'a'), "  ",
-                                                              "  " + std::string(80, 'b')}));
+    EXPECT_EQ(reader->lmtn->rows(),
+              (std::vector<std::string>{std::string(120, 'a'), "  ", "  " + std::string(80, 'b')}));
     EXPECT_TRUE(errors->shown().empty());
 }
 
@@ -72,8 +71,10 @@ TEST_F(ReaderTest, EachReaderReadsItsRecordFromItsFiles)
     writeArticles("data\\1kenor010", "data\\1kenor011", "data\\kenor09", articles, 7);
     writeArticles("data\\1kenor410", "data\\1kenor411", "data\\kenor48", articles, 7);
     const ContentDir& dir = ContentDir::current();
-    loadReaderFiles(openerFiles("frm03"), dir, {"data\\1kenor010", "data\\1kenor011", "data\\kenor09"});
-    loadReaderFiles(openerFiles("frm46"), dir, {"data\\1kenor410", "data\\1kenor411", "data\\kenor48"});
+    loadReaderFiles(openerFiles("frm03"), dir,
+                    {"data\\1kenor010", "data\\1kenor011", "data\\kenor09"});
+    loadReaderFiles(openerFiles("frm46"), dir,
+                    {"data\\1kenor410", "data\\1kenor411", "data\\kenor48"});
 
     EXPECT_EQ(open<Tfrm03>(1)->article().text(), "zero") << "frm03 reads CurrentItem - 1";
     EXPECT_EQ(open<Tfrm13>(0)->article().text(), "zero");
@@ -110,31 +111,32 @@ TEST_F(ReaderTest, SubSectionsThroughHotSpotsAndChooser)
     const std::string text = "head\r\n" + one + two + three;
     const long long s1 = 6, s2 = s1 + static_cast<long long>(one.size());
     const long long s3 = s2 + static_cast<long long>(two.size());
-    writeArticles("data\\1kenor618", "data\\1kenor619", "data\\kenor620",
-                  {{text, {s1, static_cast<long long>(one.size()) - 2, s2,
-                           static_cast<long long>(two.size()) - 2, s3,
-                           static_cast<long long>(three.size()) - 2, 0, 0, 0, 0}}},
-                  5);
+    writeArticles(
+        "data\\1kenor618", "data\\1kenor619", "data\\kenor620",
+        {{text,
+          {s1, static_cast<long long>(one.size()) - 2, s2, static_cast<long long>(two.size()) - 2,
+           s3, static_cast<long long>(three.size()) - 2, 0, 0, 0, 0}}},
+        5);
     Tfrm65* reader = open<Tfrm65>(0);
     EXPECT_EQ(chooser(reader), (std::vector<std::string>{"t32", "t89", "t90", "t91"}));
     EXPECT_EQ(reader->pager().count(), 12 + 1 + 3 + 1 + 12);
 
     reader->l13Click();
     EXPECT_EQ(reader->windowTop(), 8);
-    reader->co1->choose(2);  // sub-section 2
+    reader->co1->choose(2); // sub-section 2
     EXPECT_EQ(reader->shownText(), "b0\r\nb1\r\nb2");
     EXPECT_EQ(reader->windowTop(), 0);
     EXPECT_EQ(reader->L_name->glyphText(), "t90") << "the mirror follows the chooser";
     reader->l13Click();
     EXPECT_EQ(reader->windowTop(), 0) << "three lines: nothing moves";
 
-    reader->sectionSpot(3)->click();  // Tag 4
+    reader->sectionSpot(3)->click(); // Tag 4
     EXPECT_EQ(reader->sectionSpot(3)->Tag, 4);
     EXPECT_EQ(reader->shownText().substr(0, 2), "c0");
     reader->l11Click();
     EXPECT_EQ(reader->windowTop(), 1);
 
-    reader->co1->choose(0);  // the whole text, back at its top
+    reader->co1->choose(0); // the whole text, back at its top
     EXPECT_EQ(reader->windowTop(), 0);
     EXPECT_EQ(reader->shownText().substr(0, 2), "a0");
     EXPECT_EQ(reader->lmtn->rows().front(), "a0");
@@ -169,7 +171,8 @@ TEST_F(ReaderTest, FiveLineArticleDoesNotMove)
     writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
                   {{text, {1, static_cast<long long>(text.size()) - 1}}}, 4);
     Tfrm13* reader = open<Tfrm13>(0);
-    for (QWidget* arrow : std::initializer_list<QWidget*>{reader->l10, reader->l11, reader->l12, reader->l13})
+    for (QWidget* arrow :
+         std::initializer_list<QWidget*>{reader->l10, reader->l11, reader->l12, reader->l13})
         QTest::mouseClick(arrow, Qt::LeftButton);
     EXPECT_EQ(reader->windowTop(), 0);
     EXPECT_EQ(reader->lmtn->rows().size(), 5u);
@@ -227,7 +230,7 @@ TEST_F(ReaderTest, CloseHoverPicture)
     EXPECT_EQ(Tfrm13::state().closeHover, 1);
     EXPECT_GT(z(reader->m9), z(reader->m1));
     EXPECT_GT(z(reader->l9), z(reader->m9));
-    hover(reader->m1, QPoint(620, 100));  // bare background
+    hover(reader->m1, QPoint(620, 100)); // bare background
     EXPECT_EQ(Tfrm13::state().closeHover, 0);
     EXPECT_LT(z(reader->m9), z(reader->m1));
     QTest::mouseDClick(reader->l9, Qt::LeftButton);
@@ -247,5 +250,5 @@ TEST_F(ReaderTest, LongLinesAreCutAndOutOfRangePairsLeftOut)
     EXPECT_TRUE(errors->shown().empty());
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "content/content_records.h"
-#include "shell/glyph_text.h"
 #include "shell/globals.h"
+#include "shell/glyph_text.h"
 #include "shell/pointer.h"
 #include "support/shell_fixture.h"
 
@@ -31,7 +31,7 @@ public:
 
 struct ArticleSpec {
     std::string text;
-    std::vector<long long> pairs;  // start, length, ... (P pairs)
+    std::vector<long long> pairs; // start, length, ... (P pairs)
 };
 
 class ReadingTest : public ShellTest {
@@ -89,7 +89,9 @@ protected:
             const auto [offset, length] = texts.add(a.text);
             loc += fields({offset, length});
             for (int k = 0; k < 2 * pairs; ++k)
-                sec += fields({k < static_cast<int>(a.pairs.size()) ? a.pairs[static_cast<std::size_t>(k)] : 0});
+                sec += fields({k < static_cast<int>(a.pairs.size())
+                                   ? a.pairs[static_cast<std::size_t>(k)]
+                                   : 0});
         }
         content.write(locators, loc);
         content.write(sections, sec);
@@ -106,7 +108,7 @@ protected:
                 return false;
             content.write(file, f.readAll().toStdString());
         }
-        removeGlyphFonts();  // drops the faces cached while no font was there
+        removeGlyphFonts(); // drops the faces cached while no font was there
         installGlyphFonts();
         fontsInstalled_ = true;
         return true;
@@ -139,4 +141,4 @@ private:
     bool stillPointer_ = false;
 };
 
-}  // namespace ovta::test
+} // namespace ovta::test

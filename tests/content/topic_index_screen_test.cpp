@@ -50,7 +50,8 @@ protected:
         const int kinds[] = {1, 2, 3, 4, 5, 6, 7, 3, 0, 4};
         for (int i = 1; i <= 10; ++i) {
             pointers2 += fields({i});
-            const auto [offset, length] = titles.add(i == 9 ? "title8" : "title" + std::to_string(i));
+            const auto [offset, length] =
+                titles.add(i == 9 ? "title8" : "title" + std::to_string(i));
             records += fields({offset, length, kinds[i - 1], 100 + i});
         }
         content.write("data\\1kenor03", pointers2);
@@ -148,7 +149,7 @@ TEST_F(TopicIndexTest, IconsAndTheMarginOfALongList)
 {
     Tfrm04* index = open();
     QTest::mouseClick(index->rows1[0], Qt::LeftButton);
-    QTest::mouseClick(index->rows2[0], Qt::LeftButton);  // seven titles
+    QTest::mouseClick(index->rows2[0], Qt::LeftButton); // seven titles
     ASSERT_EQ(index->lst1->count(), 7);
     EXPECT_TRUE(index->lst1->scrollBarShown());
     for (int i = 0; i < 7; ++i)
@@ -169,8 +170,8 @@ TEST_F(TopicIndexTest, IconsAndTheMarginOfALongList)
                     return x;
         return -1;
     };
-    const int wide = iconLeft(2);  // kind 3
-    QTest::mouseClick(index->rows2[1], Qt::LeftButton);  // two titles, kinds 3 and 0
+    const int wide = iconLeft(2);                       // kind 3
+    QTest::mouseClick(index->rows2[1], Qt::LeftButton); // two titles, kinds 3 and 0
     ASSERT_EQ(index->lst1->count(), 2);
     EXPECT_TRUE(index->lst1->item(1).icon.isNull()) << "kind 0 has no picture";
     EXPECT_FALSE(index->lst1->scrollBarShown());
@@ -238,5 +239,5 @@ TEST_F(TopicIndexTest, EscLeavesFromTheScreenAndFromTheList)
     EXPECT_FALSE(Tfrm04::instance);
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

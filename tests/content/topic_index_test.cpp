@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "content/errors.h"
 #include "content/content_records.h"
+#include "content/errors.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -87,7 +87,7 @@ TEST_F(TopicIndexTest, AnEmptyRangeLeavesTheLevelBelowEmpty)
 {
     loadAll();
     index.chooseLevel1(0);
-    index.chooseLevel1(1);  // range (5, 4)
+    index.chooseLevel1(1); // range (5, 4)
     EXPECT_TRUE(index.level2().empty());
     EXPECT_TRUE(index.level2Numbers().empty());
     index.chooseLevel1(2);
@@ -160,5 +160,5 @@ TEST(TopicIndexIcons, KindsPickTheirBitmaps)
     }
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

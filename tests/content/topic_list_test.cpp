@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "content/errors.h"
 #include "content/content_records.h"
+#include "content/errors.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -121,11 +121,11 @@ TEST(TopicList, FilteredOutRecordsDoNotCountAgainstTheCapacity)
 
 TEST(TopicList, ABadFieldStopsTheScanWithTheEntriesBeforeIt)
 {
-    TopicFiles files(TopicRecord::OrderB, {{"a", 0, 1}, {"b", 0, 2}},
-                     "0000000x0000000100000003");
+    TopicFiles files(TopicRecord::OrderB, {{"a", 0, 1}, {"b", 0, 2}}, "0000000x0000000100000003");
     TopicList list;
-    EXPECT_THROW(list.scan(files.topics(), files.titles(), {TopicRecord::OrderB, false, 0, 30, "frm82"}),
-                 ConversionError);
+    EXPECT_THROW(
+        list.scan(files.topics(), files.titles(), {TopicRecord::OrderB, false, 0, 30, "frm82"}),
+        ConversionError);
     EXPECT_EQ(list.titles(), (std::vector<std::string>{"a", "b"}));
 }
 
@@ -163,5 +163,5 @@ TEST(TopicList, MissingTitlesFileGivesEmptyTitlesAndANegativeLengthIsARangeError
     EXPECT_EQ(list.numbers(), (std::vector<int>{1})) << "numbers stay in step with the titles";
 }
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta

@@ -80,16 +80,16 @@ constexpr std::string_view kScholarWorks[] = {
     "وانتشرت مصنفاته في حياته، وتداولها العلماء بالنقل والشرح.",
     "توفي في {T} سنة {E} للهجرة عن {G} عاما، رحمه الله.",
 };
-constexpr std::string_view kFields[] = {"الحديث", "الفقه", "التفسير", "اللغة",
+constexpr std::string_view kFields[] = {"الحديث",  "الفقه",    "التفسير", "اللغة",
                                         "التاريخ", "القراءات", "الفرائض", "أصول الفقه"};
-constexpr std::string_view kBooks[] = {"الجامع في {S}", "المختصر في {S}", "الأصول في {S}",
-                                       "المسائل المهمة في {S}", "تحفة الطالب",
-                                       "الفوائد المنتقاة", "النكت والفوائد", "الأمالي"};
+constexpr std::string_view kBooks[] = {
+    "الجامع في {S}", "المختصر في {S}",   "الأصول في {S}",  "المسائل المهمة في {S}",
+    "تحفة الطالب",   "الفوائد المنتقاة", "النكت والفوائد", "الأمالي"};
 
 enum class Generation { Companions, Followers, Scholars };
 
 struct Person {
-    std::string title;  // the list's caption
+    std::string title; // the list's caption
     const Nisba* nisba;
 };
 
@@ -108,12 +108,13 @@ std::vector<Person> lettersNames(Prose& prose, Generation generation, int tag, i
     while (static_cast<int>(out.size()) < count) {
         const std::string first(prose.pick(firsts));
         const Nisba& n = all[static_cast<std::size_t>(prose.below(static_cast<int>(all.size())))];
-        const std::string title = first + " بن " + std::string(prose.pick(fathers)) + " " +
-                                  std::string(n.name);
+        const std::string title =
+            first + " بن " + std::string(prose.pick(fathers)) + " " + std::string(n.name);
         if (seen.insert(title).second)
             out.push_back({title, &n});
     }
-    std::sort(out.begin(), out.end(), [](const Person& a, const Person& b) { return a.title < b.title; });
+    std::sort(out.begin(), out.end(),
+              [](const Person& a, const Person& b) { return a.title < b.title; });
     return out;
 }
 
@@ -165,13 +166,13 @@ Pools poolsOf(Generation g)
         return {{kCompanionBirth, kCompanionLife, kCompanionPupils, kCompanionDeath}, 0, 1};
     case Generation::Followers:
         return {{kFollowerBirth, kFollowerStudy, kFollowerTeachers, kFollowerDeath}, 20, 60};
-    default:
-        return {{kScholarBirth, kScholarStudy, kScholarTeachers, kScholarWorks}, 150, 650};
+    default: return {{kScholarBirth, kScholarStudy, kScholarTeachers, kScholarWorks}, 150, 650};
     }
 }
 
 std::vector<Section> biography(Prose& prose, Generation g, const Person& p,
-                               const std::vector<Person>& teachers, const std::vector<Person>& pupils)
+                               const std::vector<Person>& teachers,
+                               const std::vector<Person>& pupils)
 {
     auto someone = [&](const std::vector<Person>& from) {
         return from[static_cast<std::size_t>(prose.below(static_cast<int>(from.size())))].title;
@@ -206,7 +207,7 @@ void addSet(Prose& prose, Generation g, const std::vector<Person>& set,
         auto sections = biography(prose, g, p, teachers, pupils);
         const int next = articles.count() + 1;
         if (next % 50 == 0)
-            sections[2].clear();  // no teachers recorded
+            sections[2].clear(); // no teachers recorded
         int article = 0;
         if (next == 5) {
             article = articles.addFromStart(sections);
@@ -229,7 +230,7 @@ void addSet(Prose& prose, Generation g, const std::vector<Person>& set,
 
 std::vector<DemoFile> biographyFiles()
 {
-    Prose prose(0x42494F47);  // "BIOG"
+    Prose prose(0x42494F47); // "BIOG"
     ArticleFiles articles(4);
     const auto companions = alphabeticalSet(prose, 1, kBiographySet1);
     const auto followers = alphabeticalSet(prose, 2, kBiographySet2);
@@ -242,8 +243,10 @@ std::vector<DemoFile> biographyFiles()
         const std::vector<Person>& teachers;
         const std::vector<Person>& pupils;
     } sets[] = {
-        {"data\\1kenor12", "data\\kenor11", Generation::Companions, companions, companions, followers},
-        {"data\\1kenor14", "data\\kenor13", Generation::Followers, followers, companions, followers},
+        {"data\\1kenor12", "data\\kenor11", Generation::Companions, companions, companions,
+         followers},
+        {"data\\1kenor14", "data\\kenor13", Generation::Followers, followers, companions,
+         followers},
         {"data\\1kenor16", "data\\kenor15", Generation::Scholars, scholars, scholars, scholars},
     };
     std::vector<DemoFile> files;

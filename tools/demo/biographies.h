@@ -1,6 +1,7 @@
 // The biographies section: the three alphabetical sets of the topic list
-// frm12 (the companions, the followers, the later scholars) ("data\1kenor12"/"data\kenor11", "data\1kenor14"/"data\kenor13",
-// "data\1kenor16"/"data\kenor15") and the articles of their reader frm13
+// frm12 (the companions, the followers, the later scholars) ("data\1kenor12"/"data\kenor11",
+// "data\1kenor14"/"data\kenor13", "data\1kenor16"/"data\kenor15") and the articles of their reader
+// frm13
 // ("data\1kenor17", "data\1kenor18", "data\kenor19"). The titles of sets 1
 // and 2 start their letters at exactly the entries of frm12's jump tables.
 #pragma once

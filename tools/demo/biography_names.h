@@ -19,8 +19,8 @@ std::span<const std::string_view> fatherNames();
 // A nisba and where it points: a town, or for the tribes of the first
 // generation the tribe's land.
 struct Nisba {
-    std::string_view name;  // "البغدادي", "الأنصاري"
-    std::string_view town;  // "بغداد", "المدينة"
+    std::string_view name; // "البغدادي", "الأنصاري"
+    std::string_view town; // "بغداد", "المدينة"
 };
 std::span<const Nisba> townNisbas();
 std::span<const Nisba> tribeNisbas();

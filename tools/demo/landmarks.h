@@ -13,10 +13,10 @@
 namespace ovta::demo {
 
 struct Landmark {
-    std::string title;  // Unicode Arabic
-    int group;          // 1..8, the frm02 group (CurrentItem)
+    std::string title; // Unicode Arabic
+    int group;         // 1..8, the frm02 group (CurrentItem)
     LandmarkKind kind;
-    int article;        // 1-based article number
+    int article; // 1-based article number
 };
 
 // Every landmark, group by group, with its article number.

@@ -9,8 +9,8 @@ namespace {
 // Code points in UTF-8 text: every byte that does not continue a sequence.
 std::size_t characters(std::string_view s)
 {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -83,7 +83,8 @@ std::vector<std::string> Prose::wrap(std::string_view text, int width)
         at = end + 1;
         if (word.empty())
             continue;
-        if (!line.empty() && characters(line) + 1 + characters(word) > static_cast<std::size_t>(width)) {
+        if (!line.empty() &&
+            characters(line) + 1 + characters(word) > static_cast<std::size_t>(width)) {
             lines.push_back(line);
             line.clear();
         }

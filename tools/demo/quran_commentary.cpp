@@ -10,14 +10,15 @@ namespace ovta::demo {
 namespace {
 
 constexpr std::string_view kSuras[] = {
-    "الفاتحة", "البقرة", "آل عمران", "النساء", "المائدة", "الأنعام", "الأعراف", "الأنفال",
-    "التوبة", "يونس", "هود", "يوسف", "الرعد", "إبراهيم", "الحجر", "النحل", "الإسراء",
-    "الكهف", "مريم", "طه",
+    "الفاتحة", "البقرة", "آل عمران", "النساء", "المائدة", "الأنعام", "الأعراف",
+    "الأنفال", "التوبة", "يونس",     "هود",    "يوسف",    "الرعد",   "إبراهيم",
+    "الحجر",   "النحل",  "الإسراء",  "الكهف",  "مريم",    "طه",
 };
 
 constexpr std::string_view kThemes[] = {
     "التوحيد وإخلاص العبادة", "قصص الأنبياء وأممهم", "أحكام الأسرة",
-    "الصبر والثبات", "اليوم الآخر", "شكر النعم", "العدل والإحسان", "الدعوة إلى الخير",
+    "الصبر والثبات",          "اليوم الآخر",         "شكر النعم",
+    "العدل والإحسان",         "الدعوة إلى الخير",
 };
 
 // Commentary in general words: the articles quote no verse.
@@ -55,7 +56,7 @@ constexpr std::span<const std::string_view> kPools[] = {
 
 std::vector<DemoFile> commentaryFiles()
 {
-    Prose prose(0x54414653);  // "TAFS"
+    Prose prose(0x54414653); // "TAFS"
     ArticleFiles articles(5);
     for (int n = 0; n < kCommentaryCount; ++n) {
         const std::string sura(kSuras[static_cast<std::size_t>(n / 2)]);
@@ -64,7 +65,7 @@ std::vector<DemoFile> commentaryFiles()
         for (const auto& pool : kPools)
             sections.push_back(Prose::wrap(prose.paragraph(pool, 1 + prose.below(3), slots)));
         if (n % 3 == 0)
-            sections[0].clear();  // no occasion of revelation recorded
+            sections[0].clear(); // no occasion of revelation recorded
         const std::string heading = "سورة " + sura + "، المقطع " + std::to_string(n % 2 + 1);
         articles.add(heading, sections);
     }

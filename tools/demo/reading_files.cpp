@@ -86,8 +86,8 @@ int ArticleFiles::addRaw(const std::vector<std::string>& lines, const std::vecto
 
 int ArticleFiles::append(const std::string& glyphs, const std::vector<Pair>& pairs)
 {
-    locators_ += fields({static_cast<std::int64_t>(data_.size()),
-                         static_cast<std::int64_t>(glyphs.size())});
+    locators_ +=
+        fields({static_cast<std::int64_t>(data_.size()), static_cast<std::int64_t>(glyphs.size())});
     for (const Pair& p : pairs)
         sections_ += fields({p.start, p.length});
     data_ += glyphs;

@@ -10,10 +10,10 @@ namespace ovta::demo {
 namespace {
 
 constexpr std::string_view kTitles[kSectCount] = {
-    "المعتزلة", "الأشاعرة", "الماتريدية", "الخوارج", "المرجئة", "الجهمية", "القدرية",
-    "الكرامية", "الزيدية", "الإباضية", "الظاهرية", "الصوفية", "الكلابية", "الجبرية",
-    "المشبهة", "الأزارقة", "النجدات", "الصفرية", "البكرية", "الضرارية",
-    "النجارية", "الهذيلية", "النظامية", "البهشمية", "الجاحظية", "الخياطية",
+    "المعتزلة", "الأشاعرة", "الماتريدية", "الخوارج",  "المرجئة",  "الجهمية",  "القدرية",
+    "الكرامية", "الزيدية",  "الإباضية",   "الظاهرية", "الصوفية",  "الكلابية", "الجبرية",
+    "المشبهة",  "الأزارقة", "النجدات",    "الصفرية",  "البكرية",  "الضرارية", "النجارية",
+    "الهذيلية", "النظامية", "البهشمية",   "الجاحظية", "الخياطية",
 };
 
 // Every article speaks of how the books of doctrines describe a school, in
@@ -66,15 +66,15 @@ constexpr std::string_view kDiscussion[] = {
 };
 
 constexpr std::span<const std::string_view> kPools[] = {
-    kDefinition, kNaming, kOrigin, kFounders, kBeliefs,
-    kBranches,   kPlaces, kFigures, kBooks,   kDiscussion,
+    kDefinition, kNaming, kOrigin,  kFounders, kBeliefs,
+    kBranches,   kPlaces, kFigures, kBooks,    kDiscussion,
 };
 
 } // namespace
 
 std::vector<DemoFile> sectFiles()
 {
-    Prose prose(0x46495241);  // "FIRA"
+    Prose prose(0x46495241); // "FIRA"
     ArticleFiles articles(10);
     std::string topics;
     TitleData titles;
@@ -91,7 +91,9 @@ std::vector<DemoFile> sectFiles()
         if (next == 6) {
             std::string run;
             while (run.size() < 9000)
-                run += prose.paragraph(kPools[static_cast<std::size_t>(prose.below(10))], 3, slots) + " ";
+                run +=
+                    prose.paragraph(kPools[static_cast<std::size_t>(prose.below(10))], 3, slots) +
+                    " ";
             sections[9] = {run};
         }
         const int article = articles.add(title, sections);

@@ -14,7 +14,7 @@ namespace {
 struct Heading2 {
     std::string_view text;
     int group;
-    int first;  // 0-based entry of the group
+    int first; // 0-based entry of the group
     int count;
     int icon;
 };
@@ -46,12 +46,10 @@ const std::vector<Heading1>& outline()
           {"مدن مصر والمغرب", 2, 21, 6, 4},
           {"مدن المشرق", 2, 27, 2, 3},
           {"مدن أخرى", 2, 29, 5, 4}}},
-        {"التضاريس",
-         {{"الجبال", 3, 0, 10, 6}, {"الأودية", 3, 10, 9, 6}, {"الحرار", 3, 19, 1, 2}}},
+        {"التضاريس", {{"الجبال", 3, 0, 10, 6}, {"الأودية", 3, 10, 9, 6}, {"الحرار", 3, 19, 1, 2}}},
         {"المياه", {{"الآبار", 4, 0, 7, 7}, {"العيون", 4, 7, 5, 7}}},
         {"العمارة الحربية", {{"القلاع", 5, 0, 12, 8}, {"الحصون", 5, 12, 4, 8}}},
-        {"العلم والعلماء",
-         {{"المدارس", 6, 0, 10, 9}, {"المكتبات وخزائن الكتب", 6, 10, 4, 9}}},
+        {"العلم والعلماء", {{"المدارس", 6, 0, 10, 9}, {"المكتبات وخزائن الكتب", 6, 10, 4, 9}}},
         {"الغزوات",
          {{"الغزوات الكبرى", 7, 0, 6, 2},
           {"غزوات أخرى", 7, 6, 6, 2},
@@ -108,7 +106,8 @@ std::vector<DemoFile> topicIndexFiles()
             const auto members = groupOf(h2.group);
             ranges2 += fields({pointer2Count, pointer2Count + h2.count - 1});
             for (int i = 0; i < h2.count; ++i) {
-                const Landmark& l = *members.at(static_cast<std::size_t>(h2.first + i) % members.size());
+                const Landmark& l =
+                    *members.at(static_cast<std::size_t>(h2.first + i) % members.size());
                 const auto [offset, length] = titles.add(l.title);
                 // Cities alternate between the two map kinds, which share a picture.
                 const int icon = h2.icon == 3 && i % 2 ? 4 : h2.icon;
@@ -131,10 +130,10 @@ std::vector<DemoFile> topicIndexFiles()
         }
     }
     return {
-        {"data\\kenor07", level1},       {"data\\1kenor06", ranges1},
-        {"data\\1kenor05", pointers1},   {"data\\kenor08", level2},
-        {"data\\1kenor04", ranges2},     {"data\\1kenor03", pointers2},
-        {"data\\1kenor016", records},    {"data\\kenor017", titles.bytes()},
+        {"data\\kenor07", level1},     {"data\\1kenor06", ranges1},
+        {"data\\1kenor05", pointers1}, {"data\\kenor08", level2},
+        {"data\\1kenor04", ranges2},   {"data\\1kenor03", pointers2},
+        {"data\\1kenor016", records},  {"data\\kenor017", titles.bytes()},
     };
 }
 

@@ -17,15 +17,13 @@ const QString kClose = QStringLiteral("إغلاق");
 
 struct ReaderLook {
     const char* kind;
-    const char* caption;  // the section, beside the chooser
+    const char* caption; // the section, beside the chooser
     int seed;
 };
 
 constexpr ReaderLook kLooks[] = {
-    {"frm03", "معالم إسلامية", 3},
-    {"frm13", "تراجم الأعلام", 13},
-    {"frm46", "أبواب الفقه", 46},
-    {"frm65", "تفسير القرآن الكريم", 65},
+    {"frm03", "معالم إسلامية", 3},   {"frm13", "تراجم الأعلام", 13},
+    {"frm46", "أبواب الفقه", 46},    {"frm65", "تفسير القرآن الكريم", 65},
     {"frm83", "الفرق والمذاهب", 83},
 };
 
@@ -56,7 +54,8 @@ QImage paintReaderBackground(const char* kind)
     paintRosette(p, QPointF(title.right() + 16, title.center().y()), 12);
     // The page: chooser bar on top, the text below it.
     const qreal left = L.text.x - 16;
-    const QRectF page(left, L.chooser.y - 12, L.lineUp.x - 3 - left, L.text.bottom() - L.chooser.y + 28);
+    const QRectF page(left, L.chooser.y - 12, L.lineUp.x - 3 - left,
+                      L.text.bottom() - L.chooser.y + 28);
     paintParchmentPanel(p, page);
     const qreal rule = L.chooser.bottom() + 6.5;
     p.setPen(QPen(QColor(150, 110, 40, 160), 1));
@@ -82,12 +81,15 @@ void writeReaderResources(ArtWriter& out)
         const QString dir = QString::fromLatin1(look.kind) + '/';
         const char* kind = look.kind;
         out.write(dir + "m1.png", {640, 480}, [kind] { return paintReaderBackground(kind); });
-        out.write(dir + "m9.png", {L.close.w, L.close.h},
-                  [&L] { return paintDoorTile({L.close.w, L.close.h}, kClose, true); });
-        out.write(dir + "Image1.png", {L.lineUp.w, L.lineUp.h},
-                  [&L] { return paintPressedArrow({L.lineUp.w, L.lineUp.h}, Arrow::LineUp); });
-        out.write(dir + "Image2.png", {L.lineDown.w, L.lineDown.h},
-                  [&L] { return paintPressedArrow({L.lineDown.w, L.lineDown.h}, Arrow::LineDown); });
+        out.write(dir + "m9.png", {L.close.w, L.close.h}, [&L] {
+            return paintDoorTile({L.close.w, L.close.h}, kClose, true);
+        });
+        out.write(dir + "Image1.png", {L.lineUp.w, L.lineUp.h}, [&L] {
+            return paintPressedArrow({L.lineUp.w, L.lineUp.h}, Arrow::LineUp);
+        });
+        out.write(dir + "Image2.png", {L.lineDown.w, L.lineDown.h}, [&L] {
+            return paintPressedArrow({L.lineDown.w, L.lineDown.h}, Arrow::LineDown);
+        });
     }
 }
 

@@ -24,8 +24,8 @@ QPainterPath pointedArch(const QRectF& b)
     arch.lineTo(b.left(), shoulder);
     arch.cubicTo(b.left(), b.top() + b.height() * 0.1, cx - half * 0.3, b.top() + b.height() * 0.04,
                  cx, b.top());
-    arch.cubicTo(cx + half * 0.3, b.top() + b.height() * 0.04, b.right(), b.top() + b.height() * 0.1,
-                 b.right(), shoulder);
+    arch.cubicTo(cx + half * 0.3, b.top() + b.height() * 0.04, b.right(),
+                 b.top() + b.height() * 0.1, b.right(), shoulder);
     arch.lineTo(b.right(), b.bottom());
     arch.closeSubpath();
     return arch;
@@ -73,11 +73,11 @@ void paintNightCity(QPainter& p, const QRectF& inside, int seed)
         const qreal w = 14 + next() * 26;
         const qreal h = 10 + next() * 22;
         const int kind = static_cast<int>(next() * 3);
-        if (kind == 0) {  // dome on a drum
+        if (kind == 0) { // dome on a drum
             city.lineTo(x, ground - h);
             city.cubicTo(x, ground - h - w * 0.75, x + w, ground - h - w * 0.75, x + w, ground - h);
             city.lineTo(x + w, ground);
-        } else if (kind == 1) {  // minaret
+        } else if (kind == 1) { // minaret
             const qreal mw = 6;
             city.lineTo(x + 4, ground);
             city.lineTo(x + 4, ground - h * 2.6);
@@ -85,7 +85,7 @@ void paintNightCity(QPainter& p, const QRectF& inside, int seed)
             city.lineTo(x + 4 + mw, ground - h * 2.6);
             city.lineTo(x + 4 + mw, ground);
             city.lineTo(x + w, ground);
-        } else {  // flat houses
+        } else { // flat houses
             city.lineTo(x, ground - h * 0.6);
             city.lineTo(x + w, ground - h * 0.6);
             city.lineTo(x + w, ground);
@@ -292,8 +292,7 @@ void paintDoorTileAt(QPainter& p, const layout::Box& box, const QString& caption
     p.drawImage(QPointF(box.x, box.y), paintDoorTile(QSize(box.w, box.h), caption, false));
 }
 
-void paintCaptionCartouche(QPainter& p, const QRectF& box, const QString& caption,
-                           qreal pixelSize)
+void paintCaptionCartouche(QPainter& p, const QRectF& box, const QString& caption, qreal pixelSize)
 {
     paintPlaque(p, box);
     paintCaption(p, caption, box.adjusted(box.height() / 2, 2, -box.height() / 2, -2), pixelSize);
@@ -336,9 +335,8 @@ void paintArchFrame(QPainter& p, const QRectF& box,
 
 void paintArchWindow(QPainter& p, const QRectF& box, int seed)
 {
-    paintArchFrame(p, box, [seed](QPainter& p, const QRectF& inside) {
-        paintNightCity(p, inside, seed);
-    });
+    paintArchFrame(p, box,
+                   [seed](QPainter& p, const QRectF& inside) { paintNightCity(p, inside, seed); });
 }
 
 void paintOrnamentBand(QPainter& p, const QRectF& box)

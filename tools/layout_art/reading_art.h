@@ -18,7 +18,10 @@ class QPainter;
 
 namespace ovta::art {
 
-inline QRectF rectOf(const layout::Box& b) { return QRectF(b.x, b.y, b.w, b.h); }
+inline QRectF rectOf(const layout::Box& b)
+{
+    return QRectF(b.x, b.y, b.w, b.h);
+}
 
 // The 640x480 ground of a reading screen: deep blue, star lattice, a gold
 // rule along the top and bottom.
@@ -51,8 +54,7 @@ QImage paintDoorTile(QSize size, const QString& caption, bool lit);
 void paintDoorTileAt(QPainter& p, const layout::Box& box, const QString& caption);
 
 // A cartouche holding an Arabic caption in gold.
-void paintCaptionCartouche(QPainter& p, const QRectF& box, const QString& caption,
-                           qreal pixelSize);
+void paintCaptionCartouche(QPainter& p, const QRectF& box, const QString& caption, qreal pixelSize);
 
 // A plaque without caption: the place where a screen writes a heading.
 void paintHeadingPlaque(QPainter& p, const QRectF& box);

@@ -29,7 +29,7 @@ void paintIconShape(QPainter& p, int bitmap)
     const QColor gold = palette::gold;
     p.setPen(QPen(navy, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     switch (bitmap) {
-    case 1: {  // a domed mosque
+    case 1: { // a domed mosque
         p.setBrush(gold);
         QPainterPath dome;
         dome.moveTo(5, 14);
@@ -42,7 +42,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawRect(QRectF(10.5, 16, 3, 5));
         break;
     }
-    case 2: {  // mountains
+    case 2: { // mountains
         QPainterPath hills;
         hills.moveTo(1, 21);
         hills.lineTo(8, 8);
@@ -60,7 +60,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawPath(snow);
         break;
     }
-    case 3: {  // a map
+    case 3: { // a map
         QPainterPath sheet;
         sheet.moveTo(2, 6);
         sheet.lineTo(8, 4);
@@ -80,7 +80,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawLine(QPointF(14, 10), QPointF(10, 14));
         break;
     }
-    case 4: {  // a picture
+    case 4: { // a picture
         p.setBrush(QColor(240, 226, 180));
         p.drawRect(QRectF(2.5, 4.5, 19, 15));
         p.setBrush(QColor(70, 120, 200));
@@ -96,7 +96,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawPath(land);
         break;
     }
-    case 5: {  // a book
+    case 5: { // a book
         p.setBrush(QColor(128, 20, 20));
         p.drawRect(QRectF(5, 3.5, 14, 17));
         p.setBrush(gold);
@@ -104,7 +104,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawPath(khatamPath(QPointF(14, 12), 3.5));
         break;
     }
-    case 6: {  // a written page
+    case 6: { // a written page
         p.setBrush(QColor(250, 244, 222));
         QPainterPath page;
         page.moveTo(5, 2.5);
@@ -118,12 +118,12 @@ void paintIconShape(QPainter& p, int bitmap)
             p.drawLine(QPointF(8, y), QPointF(16, y));
         break;
     }
-    case 7: {  // a star of eight points
+    case 7: { // a star of eight points
         p.setBrush(goldGradient(QPointF(0, 0), QPointF(24, 24)));
         p.drawPath(khatamPath(QPointF(12, 12), 10));
         break;
     }
-    case 8: {  // a water drop
+    case 8: { // a water drop
         QPainterPath drop;
         drop.moveTo(12, 2);
         drop.cubicTo(18, 10, 20, 14, 12, 22);
@@ -134,7 +134,7 @@ void paintIconShape(QPainter& p, int bitmap)
         p.drawLine(QPointF(10, 12), QPointF(9, 16));
         break;
     }
-    default: {  // a fortified tower
+    default: { // a fortified tower
         p.setBrush(QColor(190, 160, 110));
         QPainterPath tower;
         tower.moveTo(5, 22);
@@ -235,8 +235,9 @@ void writeTopicIndexResources(ArtWriter& out)
 {
     const layout::TopicIndexLayout& L = layout::kFrm04;
     out.write(QStringLiteral("frm04/m1.png"), {640, 480}, paintTopicIndexBackground);
-    out.write(QStringLiteral("frm04/m2.png"), {L.back.w, L.back.h},
-              [&L] { return paintDoorTile({L.back.w, L.back.h}, QStringLiteral("رجوع"), true); });
+    out.write(QStringLiteral("frm04/m2.png"), {L.back.w, L.back.h}, [&L] {
+        return paintDoorTile({L.back.w, L.back.h}, QStringLiteral("رجوع"), true);
+    });
     const struct {
         const char* name;
         const Box& box;

@@ -191,7 +191,8 @@ void paintStudyScene(QPainter& p, const QRectF& in)
         p.setPen(QPen(QColor(80, 60, 60, 150), 1));
         for (int line = 0; line < 4; ++line) {
             const qreal y = spine.y() + 2 + line * 5;
-            p.drawLine(QPointF(spine.x() + side * 8, y), QPointF(spine.x() + side * w * 0.8, y - 3));
+            p.drawLine(QPointF(spine.x() + side * 8, y),
+                       QPointF(spine.x() + side * w * 0.8, y - 3));
         }
     }
 }
@@ -256,8 +257,8 @@ QImage paintTopicListBackground(const char* kind)
     if (std::strcmp(kind, "frm12") == 0)
         return frm12();
     if (std::strcmp(kind, "frm45") == 0)
-        return parchmentList(layout::kFrm45, QStringLiteral("أبواب الفقه"), QRectF(364, 44, 184, 44),
-                             QRectF(50, 112, 262, 334), paintStudyScene);
+        return parchmentList(layout::kFrm45, QStringLiteral("أبواب الفقه"),
+                             QRectF(364, 44, 184, 44), QRectF(50, 112, 262, 334), paintStudyScene);
     return parchmentList(layout::kFrm82, QStringLiteral("الفرق والمذاهب"), QRectF(398, 42, 176, 44),
                          QRectF(60, 112, 262, 334), paintTreeScene);
 }
@@ -283,7 +284,8 @@ QImage paintLetterBoard(bool pressed)
         p.drawPath(tile);
         if (pressed)
             paintGlow(p, tile, QColor(255, 214, 110, 110), 2.5);
-        paintCaption(p, kLetters.mid(tag - 1, 1), r.adjusted(2, 1, -2, -3), 21, pressed ? 1.35 : 1.0);
+        paintCaption(p, kLetters.mid(tag - 1, 1), r.adjusted(2, 1, -2, -3), 21,
+                     pressed ? 1.35 : 1.0);
     }
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
@@ -327,12 +329,15 @@ void writeTopicListResources(ArtWriter& out)
         const QString dir = QString::fromLatin1(m.kind) + '/';
         const TopicListLayout& L = m.layout;
         out.write(dir + "m1.png", {640, 480}, [&m] { return paintTopicListBackground(m.kind); });
-        out.write(dir + "m2.png", {L.back.w, L.back.h},
-                  [&L] { return paintDoorTile({L.back.w, L.back.h}, kBack, true); });
-        out.write(dir + m.up + ".png", {L.lineUp.w, L.lineUp.h},
-                  [&L] { return paintPressedArrow({L.lineUp.w, L.lineUp.h}, Arrow::LineUp); });
-        out.write(dir + m.down + ".png", {L.lineDown.w, L.lineDown.h},
-                  [&L] { return paintPressedArrow({L.lineDown.w, L.lineDown.h}, Arrow::LineDown); });
+        out.write(dir + "m2.png", {L.back.w, L.back.h}, [&L] {
+            return paintDoorTile({L.back.w, L.back.h}, kBack, true);
+        });
+        out.write(dir + m.up + ".png", {L.lineUp.w, L.lineUp.h}, [&L] {
+            return paintPressedArrow({L.lineUp.w, L.lineUp.h}, Arrow::LineUp);
+        });
+        out.write(dir + m.down + ".png", {L.lineDown.w, L.lineDown.h}, [&L] {
+            return paintPressedArrow({L.lineDown.w, L.lineDown.h}, Arrow::LineDown);
+        });
         out.write(dir + m.search + ".png", {kHotSpotSize, kHotSpotSize},
                   [] { return paintSearchHotSpot(false); });
     }
