@@ -8,33 +8,15 @@
 #include <gtest/gtest.h>
 #include <thread>
 
-#include "support/x_session.h"
+#include "support/reader_run.h"
 
 namespace ovta::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-class KeyboardRun : public ::testing::Test {
+class KeyboardRun : public ReaderRunTest {
 protected:
-    void SetUp() override
-    {
-        if (!haveProgram("Xvfb") || !haveProgram("xdotool"))
-            GTEST_SKIP() << "Xvfb and xdotool are needed for end-to-end runs";
-        ASSERT_TRUE(std::filesystem::exists(std::filesystem::path(OVTA_DEMO_DIR) / "data"))
-            << "demo content missing: build the demo target";
-        x = std::make_unique<XServer>();
-        ASSERT_TRUE(x->running()) << "Xvfb did not start";
-    }
-
-    std::unique_ptr<Process> startReader()
-    {
-        return std::make_unique<Process>(std::vector<std::string>{OVTA_BINARY, OVTA_DEMO_DIR},
-                                         std::vector<std::string>{"DISPLAY=" + x->display(),
-                                                                  "OVTA_TRACE=1",
-                                                                  "QT_QPA_PLATFORM=xcb"});
-    }
-
     void keys(const std::vector<std::string>& names)
     {
         std::vector<std::string> argv{"xdotool", "key", "--delay", "60"};
@@ -70,22 +52,6 @@ protected:
         }
         return at;
     }
-
-    void screenshot(const std::string& name)
-    {
-        std::filesystem::create_directories(OVTA_SHOT_DIR);
-        x->run({"import", "-window", "root", std::string(OVTA_SHOT_DIR) + "/" + name});
-    }
-
-    static std::string joined(const std::vector<std::string>& lines)
-    {
-        std::string all;
-        for (const auto& l : lines)
-            all += l + "\n";
-        return all;
-    }
-
-    std::unique_ptr<XServer> x;
 };
 
 TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
@@ -134,5 +100,5 @@ TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
     EXPECT_EQ(all.find("ovta: error"), std::string::npos) << all;
 }
 
-}  // namespace
-}  // namespace ovta::test
+} // namespace
+} // namespace ovta::test
