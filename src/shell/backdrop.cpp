@@ -39,8 +39,7 @@ void TForm6::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (trace::enabled())
         trace::line("backdrop size=" + std::to_string(width()) + "x" + std::to_string(height()));
-    for (Screen* screen : ScreenStack::instance().screens())
-        ScreenStack::instance().centre(screen);
+    // Every screen is a child, on the stack or not (a hidden home included).
     for (QObject* child : children())
         if (auto* screen = qobject_cast<Screen*>(child))
             ScreenStack::instance().centre(screen);
