@@ -12,11 +12,11 @@
 #include <functional>
 #include <vector>
 
-#include "content/content_dir.h"
-#include "content/frm03.h"
-#include "content/frm04.h"
-#include "content/frm12.h"
-#include "content/reader_files.h"
+#include "store/content_dir.h"
+#include "reading/frm03.h"
+#include "reading/frm04.h"
+#include "reading/frm12.h"
+#include "reading/reader_files.h"
 #include "shell/backdrop.h"
 #include "shell/error_report.h"
 #include "shell/globals.h"

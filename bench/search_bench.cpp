@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "search/glyph_encoder.h"
 #include "search/letter_tables.h"
 #include "search/shaping_engine.h"

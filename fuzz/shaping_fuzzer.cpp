@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "content/errors.h"
-#include "content/index_list.h"
+#include "store/errors.h"
+#include "store/index_list.h"
 #include "demo/search_letters.h"
 #include "search/shaping_engine.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "shell/application.h"
 
 namespace {

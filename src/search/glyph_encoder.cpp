@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "search/glyph_chart.h"
 
 namespace ovta {

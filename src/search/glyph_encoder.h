@@ -8,7 +8,7 @@
 
 namespace ovta {
 
-// Throws ConversionError (content/errors.h) naming the character when the
+// Throws ConversionError (store/errors.h) naming the character when the
 // text holds a character the glyph chart has no byte for.
 std::string encodeGlyphText(std::string_view utf8);
 

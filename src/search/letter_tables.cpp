@@ -1,7 +1,7 @@
 #include "search/letter_tables.h"
 
-#include "content/content_dir.h"
-#include "content/errors.h"
+#include "store/content_dir.h"
+#include "store/errors.h"
 
 namespace ovta {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "content/index_list.h"
+#include "store/index_list.h"
 
 namespace ovta {
 

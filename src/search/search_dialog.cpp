@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "search/glyph_edit_box.h"
 #include "search/letter_tables.h"
 #include "search/option_button.h"

@@ -1,6 +1,6 @@
 #include "sections/about.h"
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 #include "shell/sprite_painter.h"

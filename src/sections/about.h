@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <array>
 
-#include "content/index_list.h"
+#include "store/index_list.h"
 #include "sections/credit_scroller.h"
 #include "shell/controls.h"
 #include "shell/screen.h"

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "content/content_dir.h"
-#include "content/errors.h"
+#include "store/content_dir.h"
+#include "store/errors.h"
 #include "shell/error_report.h"
 #include "shell/pointer.h"
 

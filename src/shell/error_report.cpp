@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "shell/screen_stack.h"
 #include "shell/trace.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/title_table.h"
+#include "store/title_table.h"
 
 namespace ovta {
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 
 namespace ovta {
 namespace {

@@ -1,6 +1,6 @@
 #include "shell/intro.h"
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "shell/main_menu.h"
 #include "shell/media_factory.h"
 

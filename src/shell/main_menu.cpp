@@ -1,7 +1,7 @@
 #include "shell/main_menu.h"
 
-#include "content/content_dir.h"
-#include "content/errors.h"
+#include "store/content_dir.h"
+#include "store/errors.h"
 #include "shell/screen_registry.h"
 #include "shell/application.h"
 #include "shell/error_report.h"

@@ -18,7 +18,7 @@
 // - close() on a closed player does nothing; open() closes first.
 #pragma once
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "shell/trace.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "shell/qt_media_player.h"
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 
 #include <QAudioOutput>
 #include <QEvent>

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <set>
 
-#include "content/content_dir.h"
-#include "content/errors.h"
+#include "store/content_dir.h"
+#include "store/errors.h"
 #include "support/fixture_dir.h"
 
 namespace ovta::demo {

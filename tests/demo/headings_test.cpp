@@ -5,11 +5,11 @@
 #include <set>
 #include <vector>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "demo/glyph_lines_support.h"
 #include "search/glyph_chart.h"
 #include "search/glyph_encoder.h"
-#include "shell/title_table.h"
+#include "store/title_table.h"
 #include "support/fixture_dir.h"
 
 namespace ovta::demo {

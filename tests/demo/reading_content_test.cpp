@@ -10,14 +10,14 @@
 #include <set>
 #include <string>
 
-#include "content/article.h"
-#include "content/content_dir.h"
-#include "content/index_list.h"
-#include "content/letter_index.h"
-#include "content/pager.h"
-#include "content/text_lines.h"
-#include "content/topic_index.h"
-#include "content/topic_list.h"
+#include "reading/article.h"
+#include "store/content_dir.h"
+#include "store/index_list.h"
+#include "reading/letter_index.h"
+#include "shell/pager.h"
+#include "store/text_lines.h"
+#include "reading/topic_index.h"
+#include "reading/topic_list.h"
 #include "demo/content_writer.h"
 #include "search/glyph_chart.h"
 #include "support/fixture_dir.h"

@@ -7,7 +7,7 @@
 
 #include <set>
 
-#include "content/index_list.h"
+#include "store/index_list.h"
 #include "search/glyph_encoder.h"
 #include "search/shaping_engine.h"
 #include "search/shaping_tables.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "content/errors.h"
+#include "store/errors.h"
 
 namespace ovta::demo {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "search/glyph_chart.h"
 
 namespace ovta {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "content/index_list.h"
+#include "store/index_list.h"
 #include "search/letter_tables.h"
 
 namespace ovta::test {

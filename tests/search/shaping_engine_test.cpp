@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "search/letter_table_builder.h"
 
 namespace ovta {

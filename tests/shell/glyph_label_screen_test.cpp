@@ -5,7 +5,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "search/glyph_encoder.h"
 #include "shell/controls.h"
 #include "shell/glyph_text.h"

@@ -3,7 +3,7 @@
 // when it is installed. The machines that run this have no sound card.
 #include "shell/qt_media_player.h"
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "support/fixture_dir.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "shell/controls.h"
 #include "shell/error_report.h"
 #include "shell/screen_open.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "content/content_dir.h"
+#include "store/content_dir.h"
 #include "shell/application.h"
 #include "shell/fake_media_player.h"
 #include "shell/globals.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "content/letter_index.h"
+#include "reading/letter_index.h"
 #include "demo/biography_names.h"
 #include "demo/prose.h"
 #include "demo/reading_files.h"

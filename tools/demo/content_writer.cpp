@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "search/glyph_encoder.h"
 
 namespace ovta::demo {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "content/errors.h"
+#include "store/errors.h"
 #include "search/glyph_encoder.h"
 
 namespace ovta::demo {

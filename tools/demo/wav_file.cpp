@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "content/errors.h"
+#include "store/errors.h"
 
 namespace ovta::demo {
 

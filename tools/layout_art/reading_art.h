@@ -12,7 +12,7 @@
 
 #include <functional>
 
-#include "content/reading_layout.h"
+#include "reading/reading_layout.h"
 
 class QPainter;
 

@@ -1,0 +1,24 @@
+#include "store/errors.h"
+
+namespace ovta {
+
+std::string quoteBytes(std::string_view bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(bytes.size() + 2);
+    out += '\'';
+    for (unsigned char c : bytes) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        }
+    }
+    out += '\'';
+    return out;
+}
+
+}  // namespace ovta
