@@ -17,6 +17,18 @@ std::unique_ptr<ErrorReporter>& reporter()
     return r;
 }
 
+int& depth()
+{
+    static int d = 0;
+    return d;
+}
+
+std::function<void()>& idleHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
 bool printable(std::string_view text)
 {
     for (unsigned char c : text)
@@ -57,6 +69,16 @@ void reportError(std::string_view text)
 
 void guard(const std::function<void()>& handler)
 {
+    // Counted until the report is gone too: the error box is part of the
+    // handler as far as the screen's life is concerned.
+    struct Counted {
+        Counted() { ++depth(); }
+        ~Counted()
+        {
+            if (--depth() == 0 && idleHook())
+                idleHook()();
+        }
+    } counted;
     try {
         handler();
     } catch (const std::exception& e) {
@@ -65,5 +87,9 @@ void guard(const std::function<void()>& handler)
         reportError("Unknown error");
     }
 }
+
+int runningHandlers() { return depth(); }
+
+void setHandlersIdleHook(std::function<void()> idle) { idleHook() = std::move(idle); }
 
 }  // namespace ovta

@@ -37,4 +37,12 @@ void reportError(std::string_view text);
 // Runs a handler; reports what it throws.
 void guard(const std::function<void()>& handler);
 
+// Guarded handlers running now, nested ones included: a handler that waits
+// in an event loop of its own (an error box, a media wait, a modal dialog)
+// stays counted until it returns.
+int runningHandlers();
+
+// Runs `idle` each time the last running handler returns.
+void setHandlersIdleHook(std::function<void()> idle);
+
 }  // namespace ovta

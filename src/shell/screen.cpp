@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
-#include <QTimer>
 
 #include "shell/error_report.h"
+#include "shell/release_queue.h"
 #include "shell/screen_stack.h"
 #include "shell/trace.h"
 
@@ -88,11 +88,13 @@ void Screen::release()
     released_ = true;
     if (trace::enabled())
         trace::line(std::string("release ") + kind_);
-    // The running handler may still touch the controls: destroy afterwards.
-    QTimer::singleShot(0, this, [this] {
-        ScreenStack::instance().remove(this);
-        delete this;
-    });
+    // Gone from sight and from the stack now; the running handler may still
+    // touch the controls, so the screen itself goes later.
+    hide();
+    ScreenStack::instance().remove(this);
+    if (modalLoop_)
+        modalLoop_->quit();
+    ReleaseQueue::add(this);
 }
 
 void Screen::systemClose()

@@ -36,7 +36,8 @@ public:
 
     // Hidden and off the stack; the screen below becomes active.
     void hideScreen();
-    // Off the stack and destroyed once the running handler has returned.
+    // Hidden and off the stack at once; destroyed once control is back in
+    // the event loop and no handler is running (see ReleaseQueue).
     void release();
     bool released() const { return released_; }
 

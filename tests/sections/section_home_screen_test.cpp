@@ -1,6 +1,8 @@
 // The nine section homes: what every hot spot sets and opens, the exit and
 // its hover picture, the panorama's life with the screen's activation.
 #include <QPainter>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -213,6 +215,30 @@ TEST_F(HomeTest, MissingHoverPictureIsReportedAndTheFlagStays)
         << errors->shown()[0];
     EXPECT_EQ(Tfrm81::state().exitHover, 0);
     EXPECT_EQ(top(), home) << "the home goes on";
+}
+
+// Esc while the box about the missing picture is up leaves the home; the
+// hover handler that is still waiting for the box finds its home there.
+TEST_F(HomeTest, AHomeLeftWhileItsErrorBoxIsUpGoesOnlyAfterTheBox)
+{
+    std::filesystem::remove(content.path() / "data1" / "kenor001.bmp");
+    Tfalam1* menu = openMenu();
+    QPointer<SectionHome> home = openHome("frm11");
+    ASSERT_TRUE(home);
+    bool aliveAfterEsc = false;
+    errors->spinWhileShown([&] {
+        home->Image5Click();
+        aliveAfterEsc = home && !home->isVisible();
+    });
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 30), home->Image5->mapToGlobal(QPointF(30, 30)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(home->Image5, &move);
+    EXPECT_TRUE(aliveAfterEsc);
+    ASSERT_TRUE(home) << "the hover handler has returned, but no event loop has run";
+    EXPECT_EQ(top(), menu);
+    settle();
+    EXPECT_FALSE(home);
+    EXPECT_EQ(errors->shown().size(), 1u);
 }
 
 TEST_F(HomeTest, PanoramaDrawsTheWholeScreenAndRunsOnlyWhileActive)

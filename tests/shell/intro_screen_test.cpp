@@ -1,4 +1,5 @@
 // The intro: plays the video to its end or is skipped, then the main menu.
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -105,6 +106,27 @@ TEST_F(IntroTest, MissingVideoIsReportedOnceThenTheMenu)
     EXPECT_FALSE(intro->Timer1->enabled());
     intro->Timer1->fire();
     EXPECT_EQ(errors->shown().size(), 1u);
+}
+
+// The error box runs a loop of its own while the intro's timer tick is
+// still running: the released intro must outlive it.
+TEST_F(IntroTest, MissingVideoWithTheErrorBoxUpKeepsTheIntroUntilTheTickEnds)
+{
+    errors->spinWhileShown();
+    start(-1);
+    QPointer<Tfirstflc> watch = intro;
+    bool hiddenDuringBox = false;
+    errors->spinWhileShown([&] {
+        hiddenDuringBox = watch && !watch->isVisible() &&
+                          !ScreenStack::instance().contains(watch.data()) && menuOnTop();
+    });
+    intro->Timer1->fire();
+    EXPECT_TRUE(hiddenDuringBox) << "gone from sight and from the stack while the box is up";
+    ASSERT_TRUE(watch) << "still there when the tick ends";
+    EXPECT_EQ(errors->shown().size(), 1u);
+    settle();
+    EXPECT_FALSE(watch);
+    EXPECT_TRUE(menuOnTop());
 }
 
 TEST_F(IntroTest, TheIntroSetsNoCaption)

@@ -1,6 +1,9 @@
 // The frame every screen shares, the stack, and the central error report.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -94,16 +97,82 @@ TEST_F(FrameTest, ReleaseDestroysAfterTheHandlerAndActivatesTheScreenBelow)
 
     QPointer<TProbe> watch = above;
     above->release();
-    // Still there for the rest of the running handler.
+    // Hidden and off the stack at once, still there for the rest of the
+    // running handler.
     ASSERT_TRUE(watch);
+    EXPECT_FALSE(above->isVisible());
+    EXPECT_FALSE(ScreenStack::instance().contains(above));
+    EXPECT_EQ(ScreenStack::instance().top(), below);
+    EXPECT_EQ(below->activations, 2);
     above->button->setPicture(QPixmap(4, 4));
-    EXPECT_EQ(below->activations, 1);
 
     settle();
     EXPECT_FALSE(watch);
-    EXPECT_EQ(ScreenStack::instance().top(), below);
-    EXPECT_EQ(below->activations, 2);
+    EXPECT_EQ(below->activations, 2) << "activated once";
     EXPECT_TRUE(hasTrace("ovta: release probe"));
+}
+
+// A handler that releases its screen and then waits in an event loop of its
+// own (an error box, a media wait, a modal dialog) comes back to a screen
+// that is still there; it goes once control is back in the main loop.
+TEST_F(FrameTest, AReleasedScreenOutlivesEveryLoopItsHandlerWaitsIn)
+{
+    errors->spinWhileShown();
+    TProbe* below = openScreen<TProbe>();
+    struct Case {
+        const char* name;
+        std::function<void(TProbe*)> handler;
+    };
+    const Case cases[] = {
+        {"report, then touch the controls",
+         [](TProbe* p) {
+             p->release();
+             reportError("first");
+             p->button->setPicture(QPixmap(4, 4));
+         }},
+        {"throw after release",
+         [](TProbe* p) {
+             p->release();
+             throw FileError("second");
+         }},
+        {"a nested loop of the handler's own",
+         [](TProbe* p) {
+             p->release();
+             QEventLoop wait;
+             QTimer::singleShot(30, &wait, &QEventLoop::quit);
+             wait.exec();
+             p->button->setPicture(QPixmap(4, 4));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TProbe* above = openScreen<TProbe>();
+        QPointer<TProbe> watch = above;
+        above->button->onClick = [&](Control*) { c.handler(above); };
+        QTest::mouseClick(above->button, Qt::LeftButton);
+        EXPECT_TRUE(watch) << "not destroyed inside the handler's loop";
+        EXPECT_EQ(ScreenStack::instance().top(), below);
+        settle();
+        EXPECT_FALSE(watch) << "destroyed back in the event loop";
+    }
+    EXPECT_EQ(errors->shown(), (std::vector<std::string>{"first.", "second."}));
+}
+
+// Released outside any handler (a test, start-up), a screen still waits
+// for the loop it was released from: a loop that opens meanwhile does not
+// destroy it.
+TEST_F(FrameTest, AScreenReleasedOutsideAHandlerWaitsForItsOwnLoop)
+{
+    TProbe* probe = openScreen<TProbe>();
+    QPointer<TProbe> watch = probe;
+    probe->release();
+    QEventLoop nested;
+    QTimer::singleShot(120, &nested, &QEventLoop::quit);
+    nested.exec();
+    EXPECT_TRUE(watch);
+    // Looked at again a little later, without spinning meanwhile.
+    QTest::qWait(100);
+    EXPECT_FALSE(watch);
 }
 
 TEST_F(FrameTest, OnlyTheTopScreenTakesInput)
