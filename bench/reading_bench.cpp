@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "store/content_dir.h"
-#include "reading/frm03.h"
+#include "reading/reader_screen.h"
 #include "reading/frm04.h"
 #include "reading/frm12.h"
 #include "reading/reader_files.h"

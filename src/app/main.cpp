@@ -6,6 +6,8 @@
 
 #include "store/content_dir.h"
 #include "shell/application.h"
+#include "shell/screen_registry.h"
+#include "shell/stand_in.h"
 
 namespace {
 
@@ -59,6 +61,8 @@ int main(int argc, char** argv)
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(art);
+    // Kinds this version does not have open a stand-in that names them.
+    ovta::setUnregisteredKindOpener([](const std::string& kind) { ovta::openStandIn(kind); });
     ovta::startUp();
     app.exec();
     ovta::shutDown();

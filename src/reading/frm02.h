@@ -3,20 +3,15 @@
 // own. A title opens the article reader frm03, whose files it loads.
 #pragma once
 
-#include <QPointer>
-
 #include "reading/topic_list_screen.h"
 
 namespace ovta {
 
-class Tfrm02 : public TopicListScreen {
+class Tfrm02 : public TopicListScreen, public ScreenKind<Tfrm02, TopicListState> {
     Q_OBJECT
 
 public:
     static constexpr const char* Kind = "frm02";
-    static inline QPointer<Tfrm02> instance;
-    static const TopicListMember& settings();
-    static State& state();
 
     Tfrm02();
 

@@ -5,15 +5,14 @@
 #include <exception>
 
 #include "reading/reader_files.h"
-#include "shell/screen_parts.h"
+#include "reading/reading_layout.h"
 #include "shell/globals.h"
-#include "shell/screen_open.h"
-#include "shell/screen_registry.h"
+#include "shell/layout_picture.h"
 
 namespace ovta {
 namespace {
 
-const bool registered = registerScreen(Tfrm04::Kind, [] { openScreen<Tfrm04>(); });
+const bool registered = registerKinds<Tfrm04>();
 
 // Repeat codes: 1 and 2 for the level-2 arrows, 3 and 4 for level 1.
 constexpr int kUp2 = 1, kDown2 = 2, kUp1 = 3, kDown1 = 4;
@@ -28,72 +27,63 @@ constexpr int kRowSize = -19;
 
 } // namespace
 
-Tfrm04::State& Tfrm04::state()
-{
-    static State s;
-    return s;
-}
-
 QPixmap Tfrm04::icon(int kind)
 {
     const char* resource = iconResource(kind);
     if (!resource)
         return {};
-    return QPixmap(QStringLiteral(":/art/icons/%1.png").arg(QLatin1String(resource)));
+    return layoutPicture(QStringLiteral("icons"), QLatin1String(resource));
 }
 
 Tfrm04::Tfrm04()
     : Screen(Kind), pager1_(Pager::list(7, top1_)), pager2_(Pager::list(7, top2_)),
-      repeat_(state().repeatDirection)
+      repeat_(this, state().repeatDirection)
 {
     const layout::TopicIndexLayout& L = layout::kFrm04;
     m1 = layoutImage(this, Kind, "m1", QRect(0, 0, 640, 480));
     m1->onMouseMove = [this](Control*) { m1MouseMove(); };
 
-    for (int k = 0; k < 7; ++k) {
-        auto* row = hotSpot(this, "", toRect(L.level1(k)), -1);
-        row->setObjectName(QStringLiteral("ls1%1").arg(k + 1));
-        row->onClick = [this, row](Control*) { ls11Click(row); };
-        rows1[static_cast<std::size_t>(k)] = row;
+    const auto level1 =
+        PagedColumn::makeRows(this, 7, "ls1", 1, [&L](int k) { return toRect(L.level1(k)); });
+    const auto level2 =
+        PagedColumn::makeRows(this, 7, "ls", 1, [&L](int k) { return toRect(L.level2(k)); });
+    for (std::size_t k = 0; k < 7; ++k) {
+        LabelControl* row1 = level1[k];
+        row1->onClick = [this, row1](Control*) { ls11Click(row1); };
+        rows1[k] = row1;
+        LabelControl* row2 = level2[k];
+        row2->onClick = [this, row2](Control*) { ls1Click(row2); };
+        row2->onMouseMove = [this, row2](Control*) { Label4MouseMove(row2); };
+        rows2[k] = row2;
     }
-    for (int k = 0; k < 7; ++k) {
-        auto* row = hotSpot(this, "", toRect(L.level2(k)), -1);
-        row->setObjectName(QStringLiteral("ls%1").arg(k + 1));
-        row->onClick = [this, row](Control*) { ls1Click(row); };
-        row->onMouseMove = [this, row](Control*) { Label4MouseMove(row); };
-        rows2[static_cast<std::size_t>(k)] = row;
-    }
-    labcamov = new LabelControl(this, QStringLiteral("labcamov"),
-                                QRect(L.level2Row.x, kHidden, 10, L.level2Row.h));
+    magnifier_ = std::make_unique<Magnifier>(this, state().magnifier, L.level2Row.x,
+                                             L.level2Row.h, kHidden);
+    labcamov = magnifier_->label();
     labcamov->setColor(kMagnifierBack);
-    labcamov->setTransparent(true);
 
-    auto arrow = [this](const char* name, QRect at, const char* hint, auto onClick) {
-        auto* label = mouseHotSpot(this, name, at, -1);
-        label->setToolTip(QString::fromLatin1(hint));
-        label->onClick = [this, onClick](Control*) { (this->*onClick)(); };
-        return label;
-    };
-    Label11 = arrow("Label11", toRect(L.lineUp1), "line up", &Tfrm04::Label11Click);
-    Label13 = arrow("Label13", toRect(L.pageUp1), "page up", &Tfrm04::Label13Click);
-    Label14 = arrow("Label14", toRect(L.pageDown1), "page down", &Tfrm04::Label14Click);
-    Label12 = arrow("Label12", toRect(L.lineDown1), "line down", &Tfrm04::Label12Click);
-    l3 = arrow("l3", toRect(L.lineUp2), "line up", &Tfrm04::l3Click);
-    l7 = arrow("l7", toRect(L.pageUp2), "page up", &Tfrm04::l7Click);
-    l8 = arrow("l8", toRect(L.pageDown2), "page down", &Tfrm04::l8Click);
-    l4 = arrow("l4", toRect(L.lineDown2), "line down", &Tfrm04::l4Click);
-    const std::pair<MouseLabel*, int> repeating[] = {
-        {Label11, kUp1}, {Label12, kDown1}, {l3, kUp2}, {l4, kDown2}};
-    for (const auto& [label, code] : repeating) {
-        MouseLabel* spot = label;
-        const int c = code;
-        spot->onMouseDown = [this, spot, c](Control*) { arrowDown(c, spot->leftButton()); };
-        spot->onMouseUp = [this, spot, c](Control*) { arrowUp(c, spot->leftButton()); };
-    }
-    Image1 = layoutImage(this, Kind, "Image1", Label11->geometry());
-    Image4 = layoutImage(this, Kind, "Image4", Label12->geometry());
-    Image2 = layoutImage(this, Kind, "Image2", l3->geometry());
-    Image3 = layoutImage(this, Kind, "Image3", l4->geometry());
+    column1_ = std::make_unique<PagedColumn>(
+        this, Kind, pager1_, repeat_,
+        ColumnArrows{"Label11", "Label13", "Label14", "Label12", L.lineUp1, L.pageUp1, L.pageDown1,
+                     L.lineDown1, "Image1", "Image4", kUp1, kDown1},
+        [this] { label15Click(); });
+    column2_ = std::make_unique<PagedColumn>(
+        this, Kind, pager2_, repeat_,
+        ColumnArrows{"l3", "l7", "l8", "l4", L.lineUp2, L.pageUp2, L.pageDown2, L.lineDown2,
+                     "Image2", "Image3", kUp2, kDown2},
+        [this] { Label3->click(); });
+    Label11 = column1_->lineUpSpot;
+    Label13 = column1_->pageUpSpot;
+    Label14 = column1_->pageDownSpot;
+    Label12 = column1_->lineDownSpot;
+    Image1 = column1_->pressedUp;
+    Image4 = column1_->pressedDown;
+    l3 = column2_->lineUpSpot;
+    l7 = column2_->pageUpSpot;
+    l8 = column2_->pageDownSpot;
+    l4 = column2_->lineDownSpot;
+    Image2 = column2_->pressedUp;
+    Image3 = column2_->pressedDown;
+    t2 = repeat_.timer();
 
     lst1 = new TitleListBox(this, QStringLiteral("lst1"), toRect(L.titles), 25, kListBack);
     lst1->onDrawItem = [this](QPainter& p, int i, const QRect& r, bool selected) {
@@ -113,17 +103,17 @@ Tfrm04::Tfrm04()
     l2 = hotSpot(this, "l2", toRect(L.back), 2);
     l2->onClick = [this](Control*) { l2Click(); };
     l2->onMouseMove = [this](Control*) { l2MouseMove(); };
-
-    t2 = new Timer(this, 100, false, [this] { t2Timer(); });
+    backHover_ = HoverPicture::raised(state().backHover, m2, l2);
 }
+
+Tfrm04::~Tfrm04() = default;
 
 void Tfrm04::FormCreate()
 {
-    State& s = state();
-    s = State{};
-    for (ImageControl* pressed : {Image1, Image2, Image3, Image4})
-        pressed->sendToBack();
-    m2->sendToBack();
+    state() = TopicIndexState{};
+    column1_->putAwayPressed();
+    column2_->putAwayPressed();
+    backHover_.putAway();
     for (auto* rows : {&rows1, &rows2})
         for (LabelControl* row : *rows) {
             row->setTransparent(true);
@@ -150,7 +140,7 @@ void Tfrm04::FormCreate()
 void Tfrm04::FormShow()
 {
     state().magnifier = 0;
-    labcamov->move(labcamov->x(), kHidden);
+    magnifier_->moveAway();
 }
 
 void Tfrm04::setMark(std::array<LabelControl*, 7>& rows, int& mark, int row)
@@ -285,137 +275,24 @@ void Tfrm04::lst1DblClick()
     openKind("frm03");
 }
 
-void Tfrm04::Label11Click()
-{
-    if (pager1_.lineUp())
-        label15Click();
-}
-
-void Tfrm04::Label12Click()
-{
-    if (pager1_.lineDown())
-        label15Click();
-}
-
-void Tfrm04::Label13Click()
-{
-    if (pager1_.pageUp())
-        label15Click();
-}
-
-void Tfrm04::Label14Click()
-{
-    if (pager1_.pageDown())
-        label15Click();
-}
-
-void Tfrm04::l3Click()
-{
-    if (pager2_.lineUp())
-        Label3->click();
-}
-
-void Tfrm04::l4Click()
-{
-    if (pager2_.lineDown())
-        Label3->click();
-}
-
-void Tfrm04::l7Click()
-{
-    if (pager2_.pageUp())
-        Label3->click();
-}
-
-void Tfrm04::l8Click()
-{
-    if (pager2_.pageDown())
-        Label3->click();
-}
-
-ImageControl* Tfrm04::pressedPicture(int code) const
-{
-    switch (code) {
-    case kUp2: return Image2;
-    case kDown2: return Image3;
-    case kUp1: return Image1;
-    default: return Image4;
-    }
-}
-
-void Tfrm04::arrowDown(int code, bool left)
-{
-    if (!repeat_.press(code, left))
-        return;
-    t2->start();
-    pressedPicture(code)->bringToFront();
-}
-
-void Tfrm04::arrowUp(int code, bool left)
-{
-    if (!repeat_.release(left))
-        return;
-    t2->stop();
-    pressedPicture(code)->sendToBack();
-}
-
-void Tfrm04::t2Timer()
-{
-    switch (repeat_.tick()) {
-    case kUp2: l3Click(); break;
-    case kDown2: l4Click(); break;
-    case kUp1: Label11Click(); break;
-    case kDown1: Label12Click(); break;
-    default: break;
-    }
-}
-
 void Tfrm04::Label4MouseMove(LabelControl* row)
 {
-    State& s = state();
-    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, kRowSize);
-    const std::string& caption = row->glyphText();
-    if (font.width(caption) > row->width()) {
-        if (row->Tag == s.magnifier)
-            return;
-        s.magnifier = row->Tag;
-        const int width = static_cast<int>(std::ceil(font.width(caption))) + 4;
-        const int mark = s.mark2;
-        const bool marked = mark >= 0 && rows2[static_cast<std::size_t>(mark)] == row;
-        labcamov->setTransparent(false);
-        labcamov->setGlyphText(caption, GlyphFace::Glyf01, kRowSize, marked ? kRed : kYellow);
-        labcamov->setGeometry(row->x() + row->width() - width, row->y(), width, row->height());
-        labcamov->bringToFront();
-        row->bringToFront();
-        return;
-    }
-    // The magnifier stays where it is, emptied.
-    labcamov->setGlyphText({}, GlyphFace::Glyf01, kRowSize, kYellow);
-    labcamov->setTransparent(true);
-    s.magnifier = 0;
+    const int mark = state().mark2;
+    const bool marked = mark >= 0 && rows2[static_cast<std::size_t>(mark)] == row;
+    magnifier_->over(row, GlyphFont::get(GlyphFace::Glyf01, kRowSize),
+                     {GlyphFace::Glyf01, kRowSize, marked ? kRed : kYellow, kMagnifierBack});
 }
 
 void Tfrm04::m1MouseMove()
 {
-    State& s = state();
-    s.magnifier = 0;
-    labcamov->move(labcamov->x(), kHidden);
-    labcamov->setTransparent(true);
+    magnifier_->hide();
     repeat_.backgroundMove();
-    if (s.backHover) {
-        s.backHover = 0;
-        m2->sendToBack();
-    }
+    backHover_.leave();
 }
 
 void Tfrm04::l2MouseMove()
 {
-    State& s = state();
-    if (s.backHover)
-        return;
-    s.backHover = 1;
-    m2->bringToFront();
-    l2->bringToFront();
+    backHover_.enter();
 }
 
 void Tfrm04::l2Click()

@@ -5,37 +5,40 @@
 // which it loads the reader's files as the topic list frm02 does.
 #pragma once
 
-#include <QPointer>
 #include <array>
+#include <memory>
 
+#include "reading/topic_index.h"
+#include "shell/arrow_repeat.h"
+#include "shell/controls.h"
+#include "shell/hover_picture.h"
+#include "shell/magnifier.h"
 #include "shell/mouse_aware.h"
 #include "shell/pager.h"
-#include "shell/title_list_box.h"
-#include "reading/topic_index.h"
-#include "shell/controls.h"
+#include "shell/paged_column.h"
 #include "shell/screen.h"
-#include "shell/timer.h"
+#include "shell/screen_kind.h"
+#include "shell/title_list_box.h"
 
 namespace ovta {
 
-class Tfrm04 : public Screen {
+// Module-level state of the topic index.
+struct TopicIndexState {
+    int mark1 = -1; // row index of the level-1 mark, -1 for none
+    int mark2 = -1;
+    int repeatDirection = 0;
+    int magnifier = 0;
+    int backHover = 0;
+};
+
+class Tfrm04 : public Screen, public ScreenKind<Tfrm04, TopicIndexState> {
     Q_OBJECT
 
 public:
     static constexpr const char* Kind = "frm04";
-    static inline QPointer<Tfrm04> instance;
-
-    // Module-level state of the kind.
-    struct State {
-        int mark1 = -1; // row index of the level-1 mark, -1 for none
-        int mark2 = -1;
-        int repeatDirection = 0;
-        int magnifier = 0;
-        int backHover = 0;
-    };
-    static State& state();
 
     Tfrm04();
+    ~Tfrm04() override;
 
     ImageControl* m1;
     std::array<LabelControl*, 7> rows1{}; // ls11 .. ls17
@@ -77,17 +80,15 @@ public:
     void ls1Click(LabelControl* row);
     void lst1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
     void lst1DblClick();
-    void Label11Click();
-    void Label12Click();
-    void Label13Click();
-    void Label14Click();
-    void l3Click();
-    void l4Click();
-    void l7Click();
-    void l8Click();
-    void arrowDown(int code, bool left);
-    void arrowUp(int code, bool left);
-    void t2Timer();
+    void Label11Click() { column1_->lineUp(); }
+    void Label12Click() { column1_->lineDown(); }
+    void Label13Click() { column1_->pageUp(); }
+    void Label14Click() { column1_->pageDown(); }
+    void l3Click() { column2_->lineUp(); }
+    void l4Click() { column2_->lineDown(); }
+    void l7Click() { column2_->pageUp(); }
+    void l8Click() { column2_->pageDown(); }
+    void t2Timer() { repeat_.tick(); }
     void Label4MouseMove(LabelControl* row);
     void m1MouseMove();
     void l2MouseMove();
@@ -100,7 +101,6 @@ private:
     void showLevel2();
     void clearTitles();
     void setMark(std::array<LabelControl*, 7>& rows, int& mark, int row);
-    ImageControl* pressedPicture(int code) const;
 
     TopicIndex index_;
     std::vector<int> titleNumbers_;
@@ -108,7 +108,11 @@ private:
     int top2_ = 0;
     Pager pager1_;
     Pager pager2_;
-    AutoRepeat repeat_;
+    ArrowRepeat repeat_;
+    std::unique_ptr<PagedColumn> column1_;
+    std::unique_ptr<PagedColumn> column2_;
+    std::unique_ptr<Magnifier> magnifier_;
+    HoverPicture backHover_;
 };
 
 } // namespace ovta

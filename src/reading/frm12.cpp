@@ -3,15 +3,14 @@
 #include <QPainter>
 
 #include "reading/letter_index.h"
-#include "shell/screen_parts.h"
 #include "shell/globals.h"
-#include "shell/screen_open.h"
-#include "shell/screen_registry.h"
+#include "shell/layout_picture.h"
+#include "shell/timer.h"
 
 namespace ovta {
 namespace {
 
-const bool registered = registerScreen(Tfrm12::Kind, [] { openScreen<Tfrm12>(); });
+const bool registered = registerKinds<Tfrm12>();
 
 // The pressed picture of a letter is cut from the pressed board one pixel
 // left of where the board lies, which nudges the letter as it goes down.
@@ -20,56 +19,12 @@ constexpr int kBoardCutTop = 34;
 
 } // namespace
 
-const TopicListMember& Tfrm12::settings()
-{
-    static const TopicListMember m{
-        .kind = Kind,
-        .rules = {TopicRecord::OrderA, false, 0, 1001, Kind},
-        .itemOffset = -1,
-        .reader = "frm13",
-        .openerFilesFor = nullptr,
-        .readerFiles = {},
-        .firstRow = toRect(layout::kFrm12.firstRow),
-        .rowStep = layout::kFrm12.rowStep,
-        .rowFace = GlyphFace::Glyf02,
-        .rowSize = -20,
-        .rowColor = QColor(250, 236, 190),
-        .hideEmptyRows = false,
-        .l3 = toRect(layout::kFrm12.lineUp),
-        .l7 = toRect(layout::kFrm12.pageUp),
-        .l8 = toRect(layout::kFrm12.pageDown),
-        .l4 = toRect(layout::kFrm12.lineDown),
-        .pressedUp = "Image4",
-        .pressedDown = "Image5",
-        .pressedUpAt = toRect(layout::kFrm12.lineUp),
-        .pressedDownAt = toRect(layout::kFrm12.lineDown),
-        .backAt = toRect(layout::kFrm12.back),
-        .searchName = "Image6",
-        .searchAt = toRect(layout::kFrm12.search),
-        .searchSource = 12,
-        .magnifierBack = QColor(0, 64, 0),
-        .magnifierFace = GlyphFace::Glyf02,
-        .magnifierSize = -20,
-        .magnifierTakesRowFont = true,
-        .cycle = {"l3", "l7", "l8", "l4", "l2"},
-        .rowPointerOffset = 30,
-        .keyPositionIsRepeat = false,
-    };
-    return m;
-}
-
-Tfrm12::State& Tfrm12::state()
-{
-    static State s;
-    return s;
-}
-
 QRect Tfrm12::letterRect(int tag)
 {
     return toRect(layout::frm12Letter(tag));
 }
 
-Tfrm12::Tfrm12() : TopicListScreen(settings(), state()), book_(globals().CurrentBook)
+Tfrm12::Tfrm12() : TopicListScreen(topicListSettings(Kind), state()), book_(globals().CurrentBook)
 {
     l7->setToolTip(QStringLiteral("صفحة للأعلى"));
     l8->setToolTip(QStringLiteral("صفحة للأسفل"));
@@ -99,6 +54,8 @@ Tfrm12::Tfrm12() : TopicListScreen(settings(), state()), book_(globals().Current
     };
     mm->onMouseUp = [this](Control*) { mmMouseUp(); };
     mm->onMouseMove = [this](Control*) { mmMouseMove(mm->y() + mm->at().y()); };
+    // The thumb stays in front of a pressed line arrow.
+    bringForwardOnPress(mm);
 }
 
 std::pair<const char*, const char*> Tfrm12::topicFiles() const
@@ -106,13 +63,14 @@ std::pair<const char*, const char*> Tfrm12::topicFiles() const
     switch (book_) {
     case 2: return {"data\\1kenor14", "data\\kenor13"};
     case 3: return {"data\\1kenor16", "data\\kenor15"};
-    default: return {"data\\1kenor12", "data\\kenor11"};
+    default: return TopicListScreen::topicFiles();
     }
 }
 
 void Tfrm12::afterCreate()
 {
     state().pressedLetter = 0;
+    state().dragFlag = 0;
     thumb_ = ListThumb(entries().count(), book_);
     if (book_ == 3) {
         Image3->hide();
@@ -131,7 +89,7 @@ void Tfrm12::ml1Click(ImageControl* letter)
 {
     if (book_ == 3)
         return;
-    State& s = state();
+    Frm12State& s = state();
     if (s.pressedLetter >= 1 && s.pressedLetter <= kLetterCount)
         letters[static_cast<std::size_t>(s.pressedLetter - 1)]->setPicture(QPixmap());
     s.pressedLetter = letter->Tag;

@@ -5,22 +5,25 @@
 // letter index. A title opens the article reader frm13.
 #pragma once
 
-#include <QPointer>
 #include <array>
 
 #include "reading/list_thumb.h"
 #include "reading/topic_list_screen.h"
+#include "shell/mouse_aware.h"
 
 namespace ovta {
 
-class Tfrm12 : public TopicListScreen {
+// The list's state, and the thumb's drag flag and the letter shown pressed.
+struct Frm12State : TopicListState {
+    int dragFlag = 0;
+    int pressedLetter = 0;
+};
+
+class Tfrm12 : public TopicListScreen, public ScreenKind<Tfrm12, Frm12State> {
     Q_OBJECT
 
 public:
     static constexpr const char* Kind = "frm12";
-    static inline QPointer<Tfrm12> instance;
-    static const TopicListMember& settings();
-    static State& state();
 
     Tfrm12();
 
@@ -47,7 +50,6 @@ protected:
     std::pair<const char*, const char*> topicFiles() const override;
     void afterCreate() override;
     void afterShow() override;
-    void arrowPressed() override { mm->bringToFront(); }
 
 private:
     int book_;

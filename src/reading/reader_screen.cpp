@@ -1,11 +1,14 @@
 #include "reading/reader_screen.h"
 
-#include "shell/screen_parts.h"
+#include "reading/reading_layout.h"
+#include "shell/layout_picture.h"
 #include "shell/globals.h"
 #include "shell/trace.h"
 
 namespace ovta {
 namespace {
+
+const bool registered = registerKinds<Tfrm03, Tfrm13, Tfrm46, Tfrm65, Tfrm83>();
 
 constexpr int kUp = 1;
 constexpr int kDown = 2;
@@ -15,11 +18,11 @@ const QColor kMirrorBlue(0, 0, 255);
 
 } // namespace
 
-ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
-    : Screen(member.kind), member_(member), state_(state), article_(member.article),
-      pager_(Pager::text(top_)), repeat_(state.repeatDirection)
+ReaderScreen::ReaderScreen(const ReaderSettings& settings, ReaderState& state)
+    : Screen(settings.kind), settings_(settings), state_(state), article_(settings.article),
+      pager_(Pager::text(top_)), repeat_(this, state.repeatDirection)
 {
-    const char* kind = member.kind;
+    const char* kind = settings.kind;
     const layout::ReaderLayout& L = layout::kReader;
     m1 = layoutImage(this, kind, "m1", QRect(0, 0, 640, 480));
     m1->onMouseMove = [this](Control*) { m1MouseMove(); };
@@ -27,29 +30,23 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
     lname = new LabelControl(this, QStringLiteral("lname"), toRect(L.title));
     lname->setTransparent(true);
     lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), GlyphFace::Glyf02, -19,
-                            member.textColor, 23);
+                            settings.textColor, 23);
 
-    l10 = mouseHotSpot(this, "l10", toRect(L.lineUp), -1);
-    l10->setToolTip(QStringLiteral("line up"));
-    l10->onClick = [this](Control*) { l10Click(); };
-    l10->onMouseDown = [this](Control*) { l10MouseDown(l10->leftButton()); };
-    l10->onMouseUp = [this](Control*) { l10MouseUp(l10->leftButton()); };
-    l12 = hotSpot(this, "l12", toRect(L.pageUp), -1);
-    l12->setToolTip(QStringLiteral("page up"));
-    l12->onClick = [this](Control*) { l12Click(); };
-    l13 = hotSpot(this, "l13", toRect(L.pageDown), -1);
-    l13->setToolTip(QStringLiteral("page down"));
-    l13->onClick = [this](Control*) { l13Click(); };
-    l11 = mouseHotSpot(this, "l11", toRect(L.lineDown), -1);
-    l11->setToolTip(QStringLiteral("line down"));
-    l11->onClick = [this](Control*) { l11Click(); };
-    l11->onMouseDown = [this](Control*) { l11MouseDown(l11->leftButton()); };
-    l11->onMouseUp = [this](Control*) { l11MouseUp(l11->leftButton()); };
-    Image1 = layoutImage(this, kind, "Image1", toRect(L.lineUp));
-    Image2 = layoutImage(this, kind, "Image2", toRect(L.lineDown));
+    column_ = std::make_unique<PagedColumn>(
+        this, kind, pager_, repeat_,
+        ColumnArrows{"l10", "l12", "l13", "l11", L.lineUp, L.pageUp, L.pageDown, L.lineDown,
+                     "Image1", "Image2", kUp, kDown},
+        [this] { Label1Click(); });
+    l10 = column_->lineUpSpot;
+    l12 = column_->pageUpSpot;
+    l13 = column_->pageDownSpot;
+    l11 = column_->lineDownSpot;
+    Image1 = column_->pressedUp;
+    Image2 = column_->pressedDown;
+    t2 = repeat_.timer();
 
     co1 = new GlyphChooser(this, QStringLiteral("co1"), toRect(L.chooser), GlyphFace::Glyf02, -17,
-                           member.textColor);
+                           settings.textColor);
     co1->onClick = [this](Control*) { co1Click(); };
     co1->onChange = [this](Control*) { co1Change(); };
     co1->onKeyDown = [this](int key) { co1KeyDown(key); };
@@ -62,7 +59,7 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
     Panel1->onClick = [this](Control*) { co1->dropDown(); };
     L_name->onClick = [this](Control*) { co1->dropDown(); };
 
-    const int spots = std::max(7, member.article.pairs);
+    const int spots = std::max(7, settings.article.pairs);
     for (int k = 1; k <= spots; ++k) {
         const QString name =
             k + 1 <= 8 ? QStringLiteral("l%1").arg(k + 1) : QStringLiteral("ll%1").arg(k + 1);
@@ -82,15 +79,14 @@ ReaderScreen::ReaderScreen(const ReaderMember& member, State& state)
     l9->onClick = [this](Control*) { l9DblClick(); };
     l9->onDoubleClick = [this](Control*) { l9DblClick(); };
     l9->onMouseMove = [this](Control*) { l9MouseMove(); };
-
-    t2 = new Timer(this, 100, false, [this] { t2Timer(); });
+    closeHover_ = HoverPicture::raised(state.closeHover, m9, l9);
 }
 
 ReaderScreen::~ReaderScreen() = default;
 
 const ReaderFiles& ReaderScreen::files() const
 {
-    return member_.openerFilesFor ? openerFiles(member_.openerFilesFor) : own_;
+    return settings_.openerFilesFor ? openerFiles(settings_.openerFilesFor) : own_;
 }
 
 LabelControl* ReaderScreen::sectionSpot(int k) const
@@ -102,38 +98,36 @@ LabelControl* ReaderScreen::sectionSpot(int k) const
 
 void ReaderScreen::FormCreate()
 {
-    Image1->sendToBack();
-    Image2->sendToBack();
+    column_->putAwayPressed();
     state_.repeatDirection = 0;
-    m9->sendToBack();
-    if (!member_.openerFilesFor)
-        loadReaderFiles(own_, ContentDir::current(), member_.files);
+    closeHover_.putAway();
+    if (!settings_.openerFilesFor)
+        loadReaderFiles(own_, ContentDir::current(), settings_.files);
 }
 
 void ReaderScreen::FormShow()
 {
     // frm03 puts its pressed pictures away here rather than at creation;
     // doing it in both is the same for every reader.
-    Image1->sendToBack();
-    Image2->sendToBack();
+    column_->putAwayPressed();
     const Globals& g = globals();
     co1->clear();
     co1->setText(g.titleTable.entry(kWholeTextPrompt));
     co1Change();
     state_.closeHover = 0;
-    lname->setGlyphText(g.CurrentTitle, GlyphFace::Glyf02, -19, member_.textColor,
+    lname->setGlyphText(g.CurrentTitle, GlyphFace::Glyf02, -19, settings_.textColor,
                         Qt::AlignHCenter);
 
-    const std::int64_t record = static_cast<std::int64_t>(g.CurrentItem) + member_.recordOffset;
+    const std::int64_t record = static_cast<std::int64_t>(g.CurrentItem) + settings_.recordOffset;
     if (trace::enabled())
-        trace::line(std::string("read ") + member_.kind + " record=" + std::to_string(record));
+        trace::line(std::string("read ") + settings_.kind + " record=" + std::to_string(record));
     article_.setSections({});
     article_.setText(readArticle(files().locators, files().articles, record));
 
     map_.clear();
-    co1->addItem(g.titleTable.entry(member_.article.wholeCaption));
+    co1->addItem(g.titleTable.entry(settings_.article.wholeCaption));
     map_.push_back(0);
-    article_.setSections(readSections(files().sections, record, member_.article.pairs));
+    article_.setSections(readSections(files().sections, record, settings_.article.pairs));
     for (const ChooserEntry& entry : article_.chooser()) {
         if (entry.shows == 0)
             continue;
@@ -145,14 +139,14 @@ void ReaderScreen::FormShow()
 
 void ReaderScreen::FormActivate()
 {
-    m9->sendToBack();
+    closeHover_.putAway();
     // The chooser is the screen's one control that takes keys.
     co1->setFocus(Qt::OtherFocusReason);
 }
 
 void ReaderScreen::FormKeyDown(int key)
 {
-    if (member_.escOnScreen && key == 27)
+    if (settings_.escOnScreen && key == 27)
         l9->click();
 }
 
@@ -211,86 +205,13 @@ void ReaderScreen::l9DblClick()
 
 void ReaderScreen::l9MouseMove()
 {
-    if (state_.closeHover)
-        return;
-    m9->bringToFront();
-    l9->bringToFront();
-    state_.closeHover = 1;
+    closeHover_.enter();
 }
 
 void ReaderScreen::m1MouseMove()
 {
     repeat_.backgroundMove();
-    if (!state_.closeHover)
-        return;
-    m9->sendToBack();
-    l9->bringToFront();
-    state_.closeHover = 0;
-}
-
-void ReaderScreen::l10Click()
-{
-    if (pager_.lineUp())
-        Label1Click();
-}
-
-void ReaderScreen::l11Click()
-{
-    if (pager_.lineDown())
-        Label1Click();
-}
-
-void ReaderScreen::l12Click()
-{
-    if (pager_.pageUp())
-        Label1Click();
-}
-
-void ReaderScreen::l13Click()
-{
-    if (pager_.pageDown())
-        Label1Click();
-}
-
-void ReaderScreen::l10MouseDown(bool left)
-{
-    if (!repeat_.press(kUp, left))
-        return;
-    t2->start();
-    Image1->bringToFront();
-}
-
-void ReaderScreen::l10MouseUp(bool left)
-{
-    if (!repeat_.release(left))
-        return;
-    t2->stop();
-    Image1->sendToBack();
-}
-
-void ReaderScreen::l11MouseDown(bool left)
-{
-    if (!repeat_.press(kDown, left))
-        return;
-    t2->start();
-    Image2->bringToFront();
-}
-
-void ReaderScreen::l11MouseUp(bool left)
-{
-    if (!repeat_.release(left))
-        return;
-    t2->stop();
-    Image2->sendToBack();
-}
-
-void ReaderScreen::t2Timer()
-{
-    const int code = repeat_.tick();
-    if (code == kUp)
-        l10Click();
-    else if (code == kDown)
-        l11Click();
+    closeHover_.leave();
 }
 
 } // namespace ovta

@@ -1,53 +1,41 @@
 // The article readers (frm03, frm13, frm46, frm65, frm83): one design that
 // shows an article's title, nine lines of its text through the text pager,
 // and a chooser that narrows the text to one sub-section or shows the whole
-// article again. Each member supplies its row of settings (ReaderMember).
+// article again. Each member is its row of ReaderSettings.
 #pragma once
 
-#include <QColor>
-#include <QRect>
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "reading/article.h"
+#include "reading/reader_settings.h"
+#include "shell/arrow_repeat.h"
+#include "shell/controls.h"
 #include "shell/glyph_chooser.h"
 #include "shell/glyph_text_box.h"
-#include "shell/mouse_aware.h"
+#include "shell/hover_picture.h"
 #include "shell/pager.h"
-#include "reading/reader_files.h"
-#include "shell/controls.h"
+#include "shell/paged_column.h"
 #include "shell/screen.h"
-#include "shell/timer.h"
+#include "shell/screen_kind.h"
 
 namespace ovta {
 
-struct ReaderMember {
-    const char* kind;
-    // Files of its own, or the opener's (program-wide) for `openerFilesFor`.
-    ReaderFileNames files;
-    const char* openerFilesFor;
-    int recordOffset; // record read = CurrentItem + recordOffset
-    ArticleRules article;
-    QColor textColor;
-    bool escOnScreen; // Esc on the screen itself closes (frm03)
+// What outlives one reader instance.
+struct ReaderState {
+    int closeHover = 0;
+    int repeatDirection = 0;
 };
 
 class ReaderScreen : public Screen {
     Q_OBJECT
 
 public:
-    struct State {
-        int closeHover = 0;
-        int repeatDirection = 0;
-    };
-
-    ReaderScreen(const ReaderMember& member, State& state);
+    ReaderScreen(const ReaderSettings& settings, ReaderState& state);
     ~ReaderScreen() override;
 
-    const ReaderMember& member() const { return member_; }
-    State& state() { return state_; }
+    const ReaderSettings& settings() const { return settings_; }
 
     ImageControl* m1;
     LabelControl* lname;
@@ -90,15 +78,11 @@ public:
     void co1Click();
     void co1Change();
     void co1KeyDown(int key);
-    void l10Click();
-    void l11Click();
-    void l12Click();
-    void l13Click();
-    void l10MouseDown(bool left);
-    void l10MouseUp(bool left);
-    void l11MouseDown(bool left);
-    void l11MouseUp(bool left);
-    void t2Timer();
+    void l10Click() { column_->lineUp(); }
+    void l11Click() { column_->lineDown(); }
+    void l12Click() { column_->pageUp(); }
+    void l13Click() { column_->pageDown(); }
+    void t2Timer() { repeat_.tick(); }
 
     // The hot spot that shows sub-section k.
     LabelControl* sectionSpot(int k) const;
@@ -107,8 +91,8 @@ private:
     const ReaderFiles& files() const;
     void showText(std::string text);
 
-    const ReaderMember& member_;
-    State& state_;
+    const ReaderSettings& settings_;
+    ReaderState& state_;
     ReaderFiles own_;
     Article article_;
     std::string shown_;
@@ -116,7 +100,23 @@ private:
     std::vector<int> map_;
     int top_ = 0;
     Pager pager_;
-    AutoRepeat repeat_;
+    ArrowRepeat repeat_;
+    std::unique_ptr<PagedColumn> column_;
+    HoverPicture closeHover_;
 };
+
+// A reader kind: its row of settings and its state.
+template <KindName K>
+class TReader : public ReaderScreen, public ScreenKind<TReader<K>, ReaderState> {
+public:
+    static constexpr const char* Kind = K.text;
+    TReader() : ReaderScreen(readerSettings(Kind), TReader::state()) {}
+};
+
+using Tfrm03 = TReader<"frm03">; // landmarks, from frm02 and frm04
+using Tfrm13 = TReader<"frm13">; // biographies, from frm12
+using Tfrm46 = TReader<"frm46">; // jurisprudence, from frm45
+using Tfrm65 = TReader<"frm65">; // Quran commentary, from the book viewer frm64
+using Tfrm83 = TReader<"frm83">; // sects, from frm82
 
 } // namespace ovta

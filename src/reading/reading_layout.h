@@ -3,13 +3,9 @@
 // painter paints their backgrounds around them, so both read one table.
 #pragma once
 
-namespace ovta::layout {
+#include "shell/layout_box.h"
 
-struct Box {
-    int x, y, w, h;
-    constexpr int right() const { return x + w; }
-    constexpr int bottom() const { return y + h; }
-};
+namespace ovta::layout {
 
 // A topic list: nine rows, the four arrows beside them, the back and
 // search buttons, and the heading of the one list that has one.

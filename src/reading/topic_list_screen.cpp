@@ -1,124 +1,121 @@
 #include "reading/topic_list_screen.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QMouseEvent>
-#include <cmath>
 #include <cstring>
 #include <exception>
 
-#include "shell/screen_parts.h"
-#include "search/search_dialog.h"
 #include "shell/globals.h"
-#include "shell/pointer.h"
+#include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
-#include "shell/trace.h"
 
 namespace ovta {
 namespace {
 
+const bool registered = registerKinds<Tfrm45, Tfrm82>();
+
 constexpr int kUp = 1;
 constexpr int kDown = 2;
 constexpr int kHidden = 1000; // the magnifier's top when out of sight
+constexpr const char* kSearchHover = "data1\\kenorb2.bmp";
+constexpr const char* kSearchNormal = "data1\\kenorb1.bmp";
 
 } // namespace
 
-TopicListScreen::TopicListScreen(const TopicListMember& member, State& state)
-    : Screen(member.kind), member_(member), state_(state),
+TopicListScreen::TopicListScreen(const TopicListSettings& settings, TopicListState& state)
+    : Screen(settings.kind), settings_(settings), state_(state),
       pager_(Pager::list(9, globals().ListTop)),
-      repeat_(member.keyPositionIsRepeat ? state.keyPosition : state.repeatDirection)
+      repeat_(this, settings.keyPositionIsRepeat ? state.keyPosition : state.repeatDirection)
 {
-    const char* kind = member.kind;
+    const char* kind = settings.kind;
+    const layout::TopicListLayout& L = *settings.layout;
     m1 = layoutImage(this, kind, "m1", QRect(0, 0, 640, 480));
     m1->onMouseMove = [this](Control*) { m1MouseMove(); };
 
-    for (int k = 0; k < 9; ++k) {
-        const QRect at = member.firstRow.translated(0, member.rowStep * k);
-        auto* row = hotSpot(this, "", at, -1);
-        row->setObjectName(QStringLiteral("ls%1").arg(k + 1));
+    const auto made = PagedColumn::makeRows(this, 9, "ls", 1,
+                                            [&L](int k) { return toRect(L.row(k)); });
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        LabelControl* row = made[k];
         row->onClick = [this, row](Control*) { ls1Click(row); };
         row->onMouseMove = [this, row](Control*) { Label4MouseMove(row); };
-        rows[static_cast<std::size_t>(k)] = row;
+        rows[k] = row;
     }
-    labcamov =
-        new LabelControl(this, QStringLiteral("labcamov"),
-                         QRect(member.firstRow.left(), kHidden, 10, member.firstRow.height()));
-    labcamov->setTransparent(true);
-    labcamov->setPointer(-1);
+    magnifier_ = std::make_unique<Magnifier>(this, state.magnifier, L.firstRow.x, L.firstRow.h,
+                                             kHidden);
+    labcamov = magnifier_->label();
     Label1 = operationLabel(this, "Label1");
     Label1->onClick = [this](Control*) { Label1Click(); };
 
-    l3 = mouseHotSpot(this, "l3", member.l3, -1);
-    l3->setToolTip(QStringLiteral("line up"));
-    l3->onClick = [this](Control*) { l3Click(); };
-    l3->onMouseDown = [this](Control*) { l3MouseDown(l3->leftButton()); };
-    l3->onMouseUp = [this](Control*) { l3MouseUp(l3->leftButton()); };
-    l4 = mouseHotSpot(this, "l4", member.l4, -1);
-    l4->setToolTip(QStringLiteral("line down"));
-    l4->onClick = [this](Control*) { l4Click(); };
-    l4->onMouseDown = [this](Control*) { l4MouseDown(l4->leftButton()); };
-    l4->onMouseUp = [this](Control*) { l4MouseUp(l4->leftButton()); };
-    l7 = hotSpot(this, "l7", member.l7, -1);
-    l7->setToolTip(QStringLiteral("page up"));
-    l7->onClick = [this](Control*) { l7Click(); };
-    l8 = hotSpot(this, "l8", member.l8, -1);
-    l8->setToolTip(QStringLiteral("page down"));
-    l8->onClick = [this](Control*) { l8Click(); };
-    pressedUp = layoutImage(this, kind, member.pressedUp, member.pressedUpAt);
-    pressedDown = layoutImage(this, kind, member.pressedDown, member.pressedDownAt);
+    column_ = std::make_unique<PagedColumn>(
+        this, kind, pager_, repeat_,
+        ColumnArrows{"l3", "l7", "l8", "l4", L.lineUp, L.pageUp, L.pageDown, L.lineDown,
+                     settings.pressedUp, settings.pressedDown, kUp, kDown},
+        [this] { Label1Click(); });
+    l3 = column_->lineUpSpot;
+    l7 = column_->pageUpSpot;
+    l8 = column_->pageDownSpot;
+    l4 = column_->lineDownSpot;
+    pressedUp = column_->pressedUp;
+    pressedDown = column_->pressedDown;
+    t2 = repeat_.timer();
 
-    m2 = layoutImage(this, kind, "m2", member.backAt);
-    l2 = hotSpot(this, "l2", member.backAt, 2);
+    m2 = layoutImage(this, kind, "m2", toRect(L.back));
+    l2 = hotSpot(this, "l2", toRect(L.back), 2);
     l2->onClick = [this](Control*) { l2Click(); };
     l2->onMouseMove = [this](Control*) { l2MouseMove(); };
-    search = layoutImage(this, kind, member.searchName, member.searchAt);
+    backHover_ = HoverPicture::raised(state.backHover, m2, l2);
+    search = layoutImage(this, kind, settings.searchName, toRect(L.search));
     search->setPointer(2);
     search->onClick = [this](Control*) { searchClick(); };
     search->onMouseMove = [this](Control*) { searchMouseMove(); };
+    searchHover_ = HoverPicture::swapped(state.searchHover, search, kSearchHover, kSearchNormal,
+                                         HoverPicture::Order::FlagThenLoad);
 
-    t2 = new Timer(this, 100, false, [this] { t2Timer(); });
-    setSearchHost(member.searchSource, this);
+    setSearchHost(settings.searchSource, this);
 }
 
 TopicListScreen::~TopicListScreen() = default;
 
-void TopicListScreen::buildRows()
+std::pair<const char*, const char*> TopicListScreen::topicFiles() const
 {
-    for (LabelControl* row : rows) {
-        row->setTransparent(true);
-        row->setGlyphText({}, member_.rowFace, member_.rowSize, member_.rowColor, Qt::AlignRight);
-    }
+    return {settings_.topicFile, settings_.titlesFile};
+}
+
+void TopicListScreen::bringForwardOnPress(QWidget* widget)
+{
+    column_->onPressed = [widget] { widget->raise(); };
 }
 
 void TopicListScreen::FormCreate()
 {
-    state_.magnifier = state_.backHover = state_.searchHover = 0;
-    state_.keyPosition = state_.repeatDirection = state_.dragFlag = 0;
-    pressedUp->sendToBack();
-    pressedDown->sendToBack();
-    m2->sendToBack();
-    buildRows();
-
-    order_.clear();
-    for (LabelControl* row : rows)
-        order_.push_back({row, row});
-    for (const char* name : member_.cycle) {
-        auto* target = static_cast<Control*>(cycleTarget(name));
-        order_.push_back({target, target});
+    state_ = TopicListState{};
+    column_->putAwayPressed();
+    backHover_.putAway();
+    for (LabelControl* row : rows) {
+        row->setTransparent(true);
+        row->setGlyphText({}, settings_.rowFace, settings_.rowSize, settings_.rowColor,
+                          Qt::AlignRight);
     }
-    nav_ = std::make_unique<KeyboardNav>(this, state_.keyPosition, order_);
+
+    std::vector<NavStop> order;
+    const QPoint rowOffset(settings_.rowPointerOffset, 0);
+    for (LabelControl* row : rows)
+        order.push_back({row, row, rowOffset});
+    for (const char* name : settings_.cycle) {
+        auto* target = static_cast<Control*>(cycleTarget(name));
+        order.push_back({target, target});
+    }
+    nav_ = std::make_unique<KeyboardNav>(this, state_.keyPosition, std::move(order));
 
     // Whatever fails, the list shows what it could read before the error
     // is reported.
     std::exception_ptr failure;
     try {
         const ContentDir& dir = ContentDir::current();
-        if (member_.openerFilesFor)
-            loadReaderFiles(openerFiles(member_.openerFilesFor), dir, member_.readerFiles);
+        if (settings_.openerFilesFor)
+            loadReaderFiles(openerFiles(settings_.openerFilesFor), dir, settings_.readerFiles);
         const auto [topicName, titlesName] = topicFiles();
         const IndexList topics = IndexList::load(dir, topicName);
         const DataFile titles = DataFile::open(dir, titlesName);
-        entries_.scan(topics, titles, member_.rules, group());
+        entries_.scan(topics, titles, settings_.rules, group());
     } catch (...) {
         failure = std::current_exception();
     }
@@ -132,12 +129,12 @@ void TopicListScreen::FormCreate()
 void TopicListScreen::FormShow()
 {
     state_.magnifier = 0;
-    labcamov->move(labcamov->x(), kHidden);
+    magnifier_->moveAway();
 }
 
 void TopicListScreen::FormActivate()
 {
-    m2->sendToBack();
+    backHover_.putAway();
 }
 
 QWidget* TopicListScreen::cycleTarget(const char* name) const
@@ -157,11 +154,11 @@ void TopicListScreen::Label1Click()
     for (int i : shown) {
         LabelControl* row = rows[j++];
         row->show();
-        row->setGlyphText(entries_.title(i), member_.rowFace, member_.rowSize, member_.rowColor,
-                          Qt::AlignRight);
+        row->setGlyphText(entries_.title(i), settings_.rowFace, settings_.rowSize,
+                          settings_.rowColor, Qt::AlignRight);
         row->Tag = entries_.number(i);
     }
-    if (member_.hideEmptyRows)
+    if (settings_.hideEmptyRows)
         for (; j < rows.size(); ++j)
             rows[j]->hide();
     afterShow();
@@ -174,128 +171,30 @@ void TopicListScreen::ls1Click(LabelControl* row)
         return;
     Globals& g = globals();
     g.CurrentTitle = row->glyphText();
-    g.CurrentItem = row->Tag + member_.itemOffset;
-    openKind(member_.reader);
-}
-
-void TopicListScreen::l3Click()
-{
-    if (pager_.lineUp())
-        Label1Click();
-}
-
-void TopicListScreen::l4Click()
-{
-    if (pager_.lineDown())
-        Label1Click();
-}
-
-void TopicListScreen::l7Click()
-{
-    if (pager_.pageUp())
-        Label1Click();
-}
-
-void TopicListScreen::l8Click()
-{
-    if (pager_.pageDown())
-        Label1Click();
-}
-
-void TopicListScreen::press(int code, ImageControl* picture, bool left)
-{
-    if (!repeat_.press(code, left))
-        return;
-    t2->start();
-    picture->bringToFront();
-    arrowPressed();
-}
-
-void TopicListScreen::unpress(ImageControl* picture, bool left)
-{
-    if (!repeat_.release(left))
-        return;
-    t2->stop();
-    picture->sendToBack();
-}
-
-void TopicListScreen::l3MouseDown(bool left)
-{
-    press(kUp, pressedUp, left);
-}
-void TopicListScreen::l3MouseUp(bool left)
-{
-    unpress(pressedUp, left);
-}
-void TopicListScreen::l4MouseDown(bool left)
-{
-    press(kDown, pressedDown, left);
-}
-void TopicListScreen::l4MouseUp(bool left)
-{
-    unpress(pressedDown, left);
-}
-
-void TopicListScreen::t2Timer()
-{
-    const int code = repeat_.tick();
-    if (code == kUp)
-        l3Click();
-    else if (code == kDown)
-        l4Click();
+    g.CurrentItem = row->Tag + settings_.itemOffset;
+    openKind(settings_.reader);
 }
 
 void TopicListScreen::Label4MouseMove(LabelControl* row)
 {
-    const GlyphFont& rowFont = GlyphFont::get(member_.rowFace, member_.rowSize);
-    const std::string& caption = row->glyphText();
-    if (rowFont.width(caption) > row->width()) {
-        if (row->Tag == state_.magnifier)
-            return;
-        state_.magnifier = row->Tag;
-        const GlyphFace face =
-            member_.magnifierTakesRowFont ? member_.rowFace : member_.magnifierFace;
-        const int size = member_.magnifierTakesRowFont ? member_.rowSize : member_.magnifierSize;
-        const int width =
-            static_cast<int>(std::ceil(GlyphFont::get(face, size).width(caption))) + 4;
-        labcamov->setColor(member_.magnifierBack);
-        labcamov->setTransparent(false);
-        labcamov->setGlyphText(caption, face, size, member_.rowColor, Qt::AlignRight);
-        labcamov->setGeometry(row->x() + row->width() - width, row->y(), width, row->height());
-        labcamov->bringToFront();
-        row->bringToFront();
-        return;
-    }
-    labcamov->setGlyphText({}, member_.magnifierFace, member_.magnifierSize, member_.rowColor);
-    labcamov->setTransparent(true);
-    state_.magnifier = 0;
+    const bool rowFont = settings_.magnifierTakesRowFont;
+    magnifier_->over(row, GlyphFont::get(settings_.rowFace, settings_.rowSize),
+                     {rowFont ? settings_.rowFace : settings_.magnifierFace,
+                      rowFont ? settings_.rowSize : settings_.magnifierSize, settings_.rowColor,
+                      settings_.magnifierBack});
 }
 
 void TopicListScreen::m1MouseMove()
 {
-    if (state_.magnifier != 0) {
-        state_.magnifier = 0;
-        labcamov->move(labcamov->x(), kHidden);
-        labcamov->setTransparent(true);
-    }
-    if (state_.searchHover) {
-        state_.searchHover = 0;
-        search->loadPicture("data1\\kenorb1.bmp");
-    }
+    magnifier_->hide();
+    searchHover_.leave();
     repeat_.backgroundMove();
-    if (state_.backHover) {
-        state_.backHover = 0;
-        m2->sendToBack();
-    }
+    backHover_.leave();
 }
 
 void TopicListScreen::l2MouseMove()
 {
-    if (state_.backHover)
-        return;
-    state_.backHover = 1;
-    m2->bringToFront();
-    l2->bringToFront();
+    backHover_.enter();
 }
 
 void TopicListScreen::l2Click()
@@ -305,68 +204,34 @@ void TopicListScreen::l2Click()
 
 void TopicListScreen::searchMouseMove()
 {
-    if (state_.searchHover)
-        return;
-    state_.searchHover = 1;
-    search->loadPicture("data1\\kenorb2.bmp");
+    searchHover_.enter();
 }
 
 void TopicListScreen::searchClick()
 {
-    globals().SearchSource = member_.searchSource;
-    openSearchDialog();
+    // The dialog is modal: it finds this list through searchHost(SearchSource),
+    // hands hits back to it, and returns when it closes.
+    globals().SearchSource = settings_.searchSource;
+    openKind("sear");
     repaint();
 }
 
-void TopicListScreen::openSearchDialog()
+void TopicListScreen::hoverCleanUp()
 {
-    // Modal: returns when the dialog closes. The dialog finds this list
-    // through searchHost(SearchSource) and hands hits back to it.
-    ovta::openSearchDialog(globals().SearchSource);
-}
-
-void TopicListScreen::placePointer(int position)
-{
-    QWidget* target = order_[static_cast<std::size_t>(position - 1)].target;
-    QPoint centre(target->width() / 2, target->height() / 2);
-    if (position <= 9)
-        centre.rx() += member_.rowPointerOffset;
-    const QPoint desktop = target->mapToGlobal(centre);
-    pointer().setPos(desktop);
-    if (QCursor::pos() == desktop)
+    if (!settings_.keyPositionIsRepeat)
         return;
-    // The platform kept the pointer where it was: the control under the
-    // kept position still gets its move, so hover effects follow the keys.
-    const QPoint local = mapFromGlobal(desktop);
-    QWidget* under = childAt(local);
-    if (!under)
-        under = this;
-    QMouseEvent move(QEvent::MouseMove, under->mapFrom(this, local), desktop, Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(under, &move);
+    int backPosition = 0;
+    for (std::size_t i = 0; i < settings_.cycle.size(); ++i)
+        if (std::strcmp(settings_.cycle[i], "l2") == 0)
+            backPosition = static_cast<int>(rows.size() + 1 + i);
+    if (state_.keyPosition != backPosition)
+        backHover_.leave();
 }
 
 void TopicListScreen::FormKeyDown(int key)
 {
-    if (!nav_)
-        return;
-    if (key == 27)
-        l2->click();
-    const int n = static_cast<int>(order_.size());
-    if (key == 38 || key == 40 || key == 9) {
-        state_.keyPosition = stepPosition(state_.keyPosition, key == 38 ? -1 : 1, n);
-        placePointer(state_.keyPosition);
-    }
-    if (key == 13)
-        nav_->enter();
-    int backPosition = 0;
-    for (std::size_t i = 0; i < member_.cycle.size(); ++i)
-        if (std::strcmp(member_.cycle[i], "l2") == 0)
-            backPosition = 10 + static_cast<int>(i);
-    if (member_.keyPositionIsRepeat && state_.keyPosition != backPosition && state_.backHover) {
-        state_.backHover = 0;
-        m2->sendToBack();
-    }
+    if (nav_)
+        nav_->keyDown(key, [this] { l2->click(); }, [this] { hoverCleanUp(); });
 }
 
 } // namespace ovta

@@ -1,90 +1,47 @@
 // The topic list screens (frm02, frm12, frm45, frm82): one design that
 // shows the titles of a section nine at a time in a column of row labels,
 // pages through them with four arrows, magnifies a title wider than its
-// row, and opens the article reader for the row clicked. Each member
-// supplies its row of settings (TopicListMember) and, for the alphabetical
-// list, its extras.
+// row, and opens the article reader for the row clicked. Each member is
+// its row of TopicListSettings; frm02 and frm12 add extras of their own.
 #pragma once
 
-#include <QColor>
-#include <QRect>
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "shell/mouse_aware.h"
-#include "shell/pager.h"
-#include "reading/reader_files.h"
 #include "reading/topic_list.h"
+#include "reading/topic_list_settings.h"
+#include "shell/arrow_repeat.h"
 #include "shell/controls.h"
+#include "shell/hover_picture.h"
 #include "shell/keyboard_nav.h"
+#include "shell/magnifier.h"
+#include "shell/pager.h"
+#include "shell/paged_column.h"
 #include "shell/screen.h"
+#include "shell/screen_kind.h"
 #include "shell/search_host.h"
-#include "shell/timer.h"
 
 namespace ovta {
 
-// What differs between the members of the family.
-struct TopicListMember {
-    const char* kind;
-    TopicListRules rules;       // record layout, group filter, number kept, capacity
-    int itemOffset;             // CurrentItem on a row click = Tag + itemOffset
-    const char* reader;         // the reader a row opens
-    const char* openerFilesFor; // the reader whose files it loads, or nullptr
-    ReaderFileNames readerFiles;
-
-    // Rows: the first row's rectangle, then one row every `rowStep` pixels.
-    QRect firstRow;
-    int rowStep;
-    GlyphFace rowFace;
-    int rowSize; // points, or pixels when negative
-    QColor rowColor;
-    bool hideEmptyRows;
-
-    // Arrows: line up, page up, page down, line down; pressed pictures.
-    QRect l3, l7, l8, l4;
-    const char* pressedUp;
-    const char* pressedDown;
-    QRect pressedUpAt, pressedDownAt;
-
-    QRect backAt;           // l2, with its hover picture m2 at the same place
-    const char* searchName; // the search button
-    QRect searchAt;
-    int searchSource;
-
-    QColor magnifierBack;
-    GlyphFace magnifierFace;
-    int magnifierSize;
-    bool magnifierTakesRowFont;
-
-    // Keyboard positions after the nine rows ("l3", "l7", "l8", "l4", "l2",
-    // or the search button's name), and where the pointer lands on a row.
-    std::vector<const char*> cycle;
-    int rowPointerOffset;
-    bool keyPositionIsRepeat; // one variable for keyboard and auto-repeat
+// What outlives one list instance (all of it reset by each creation).
+struct TopicListState {
+    int magnifier = 0; // Tag of the row magnified, 0 for none
+    int backHover = 0;
+    int searchHover = 0;
+    int keyPosition = 0;
+    int repeatDirection = 0;
 };
 
 class TopicListScreen : public Screen, public SearchHost {
     Q_OBJECT
 
 public:
-    // Module-level state, one set per member.
-    struct State {
-        int magnifier = 0; // Tag of the row magnified, 0 for none
-        int backHover = 0;
-        int searchHover = 0;
-        int keyPosition = 0;
-        int repeatDirection = 0;
-        int dragFlag = 0;      // frm12's thumb
-        int pressedLetter = 0; // frm12's letter shown pressed
-    };
-
-    explicit TopicListScreen(const TopicListMember& member, State& state);
+    TopicListScreen(const TopicListSettings& settings, TopicListState& state);
     ~TopicListScreen() override;
 
-    const TopicListMember& member() const { return member_; }
-    State& state() { return state_; }
+    const TopicListSettings& settings() const { return settings_; }
 
     ImageControl* m1;
     std::array<LabelControl*, 9> rows{}; // ls1 .. ls9
@@ -104,7 +61,6 @@ public:
     // The hidden list of titles and the number table.
     const TopicList& entries() const { return entries_; }
     Pager& pager() { return pager_; }
-    AutoRepeat& repeat() { return repeat_; }
 
     void FormCreate() override;
     void FormShow() override;
@@ -113,15 +69,11 @@ public:
 
     void Label1Click();
     void ls1Click(LabelControl* row);
-    void l3Click();
-    void l4Click();
-    void l7Click();
-    void l8Click();
-    void l3MouseDown(bool left);
-    void l3MouseUp(bool left);
-    void l4MouseDown(bool left);
-    void l4MouseUp(bool left);
-    void t2Timer();
+    void l3Click() { column_->lineUp(); }
+    void l4Click() { column_->lineDown(); }
+    void l7Click() { column_->pageUp(); }
+    void l8Click() { column_->pageDown(); }
+    void t2Timer() { repeat_.tick(); }
     void Label4MouseMove(LabelControl* row);
     void m1MouseMove();
     void l2MouseMove();
@@ -129,40 +81,46 @@ public:
     void searchMouseMove();
     void searchClick();
 
-    // The hand-over to the search dialog (modal). The list repaints when it
-    // returns; what the dialog opens is its own business.
-    void openSearchDialog();
-
     // SearchHost
     const std::vector<std::string>& searchTitles() const override { return entries_.titles(); }
     void refreshFromListTop() override { Label1Click(); }
 
 protected:
-    // The topic file and its titles data file.
-    virtual std::pair<const char*, const char*> topicFiles() const = 0;
+    // The topic file and its titles data file (the settings' by default).
+    virtual std::pair<const char*, const char*> topicFiles() const;
     // The group the list is filtered by.
     virtual int group() const { return 0; }
     // Extras of a member, after the list is built and after each show.
     virtual void afterCreate() {}
     virtual void afterShow() {}
-    // Extra line-arrow press look (frm12 brings its thumb forward too).
-    virtual void arrowPressed() {}
-
-    QWidget* cycleTarget(const char* name) const;
-    void placePointer(int position);
+    // Brought forward with a pressed line arrow (frm12's thumb).
+    void bringForwardOnPress(QWidget* widget);
 
 private:
-    void buildRows();
-    void press(int code, ImageControl* picture, bool left);
-    void unpress(ImageControl* picture, bool left);
+    QWidget* cycleTarget(const char* name) const;
+    void hoverCleanUp();
 
-    const TopicListMember& member_;
-    State& state_;
+    const TopicListSettings& settings_;
+    TopicListState& state_;
     TopicList entries_;
     Pager pager_;
-    AutoRepeat repeat_;
+    ArrowRepeat repeat_;
+    std::unique_ptr<PagedColumn> column_;
+    std::unique_ptr<Magnifier> magnifier_;
+    HoverPicture backHover_;
+    HoverPicture searchHover_;
     std::unique_ptr<KeyboardNav> nav_;
-    std::vector<NavStop> order_;
 };
+
+// A topic list with nothing of its own beyond its settings.
+template <KindName K>
+class TTopicList : public TopicListScreen, public ScreenKind<TTopicList<K>, TopicListState> {
+public:
+    static constexpr const char* Kind = K.text;
+    TTopicList() : TopicListScreen(topicListSettings(Kind), TTopicList::state()) {}
+};
+
+using Tfrm45 = TTopicList<"frm45">; // jurisprudence
+using Tfrm82 = TTopicList<"frm82">; // sects
 
 } // namespace ovta

@@ -9,6 +9,8 @@
 #include "search/option_button.h"
 #include "search/title_search.h"
 #include "shell/globals.h"
+#include "shell/layout_picture.h"
+#include "shell/lowered_panel.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 #include "shell/screen_stack.h"
@@ -26,7 +28,7 @@ const QColor kCaretColour(255, 0, 255);
 
 QPixmap art(const char* name)
 {
-    return QPixmap(QStringLiteral(":/art/sear/") + name);
+    return layoutPicture(QStringLiteral("sear"), QString::fromLatin1(name));
 }
 
 Tsear::MessageBox& messageBox()
@@ -34,36 +36,6 @@ Tsear::MessageBox& messageBox()
     static Tsear::MessageBox show;
     return show;
 }
-
-LabelControl* hotArea(QWidget* parent, const char* name, QRect geometry, int pointer)
-{
-    auto* label = new LabelControl(parent, QString::fromLatin1(name), geometry);
-    label->setTransparent(true);
-    label->setPointer(pointer);
-    return label;
-}
-
-// Panel1: a white field with a lowered bevel.
-class LoweredPanel : public PanelControl {
-public:
-    LoweredPanel(QWidget* parent, const QString& name, const QRect& geometry)
-        : PanelControl(parent, name, geometry, Qt::white)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::white);
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(0, 0, width() - 1, 0);
-        p.drawLine(0, 0, 0, height() - 1);
-        p.setPen(Qt::white);
-        p.drawLine(1, height() - 1, width() - 1, height() - 1);
-        p.drawLine(width() - 1, 1, width() - 1, height() - 1);
-    }
-};
 
 const bool registered = registerScreen(Tsear::Kind, [] { openModal<Tsear>(); });
 
@@ -84,7 +56,7 @@ Tsear::Tsear() : Screen(Kind)
 {
     resize(Size);
     Image1 = new ImageControl(this, QStringLiteral("Image1"), QRect(QPoint(0, 0), Size));
-    Image1->setPicture(art("Image1.png"));
+    Image1->setPicture(art("Image1"));
     me1 =
         new GlyphEditBox(this, QStringLiteral("me1"), QRect(24, 22, 224, 33), kBoxFace, kBoxPixels);
     Panel1 = new LoweredPanel(this, QStringLiteral("Panel1"), QRect(25, 24, 221, 28));
@@ -94,19 +66,19 @@ Tsear::Tsear() : Screen(Kind)
     Shp1 = new PanelControl(Panel1, QStringLiteral("Shp1"), QRect(220, 3, 1, 25), kCaretColour);
     rad1 = new OptionButton(this, QStringLiteral("rad1"), QRect(231, 68, 15, 15));
     rad2 = new OptionButton(this, QStringLiteral("rad2"), QRect(104, 68, 15, 14));
-    Label3 = hotArea(this, "Label3", QRect(152, 64, 81, 25), 2);
+    Label3 = hotSpot(this, "Label3", QRect(152, 64, 81, 25), 2);
     Label3->onClick = [this](Control*) { rad1->setChecked(true); };
-    Label4 = hotArea(this, "Label4", QRect(24, 64, 81, 25), 2);
+    Label4 = hotSpot(this, "Label4", QRect(24, 64, 81, 25), 2);
     Label4->onClick = [this](Control*) { rad2->setChecked(true); };
     Image2 = new ImageControl(this, QStringLiteral("Image2"), QRect(151, 94, 96, 31));
-    Image2->setPicture(art("Image2.png"));
+    Image2->setPicture(art("Image2"));
     Image3 = new ImageControl(this, QStringLiteral("Image3"), QRect(24, 94, 93, 29));
-    Image3->setPicture(art("Image3.png"));
-    Label2 = hotArea(this, "Label2", QRect(149, 92, 100, 35), -1);
+    Image3->setPicture(art("Image3"));
+    Label2 = hotSpot(this, "Label2", QRect(149, 92, 100, 35), -1);
     Label2->onMouseDown = [this](Control*) { Image2->bringToFront(); };
     Label2->onMouseUp = [this](Control*) { Image2->sendToBack(); };
     Label2->onClick = [this](Control*) { Label2Click(); };
-    Label1 = hotArea(this, "Label1", QRect(22, 92, 97, 33), -1);
+    Label1 = hotSpot(this, "Label1", QRect(22, 92, 97, 33), -1);
     Label1->onMouseDown = [this](Control*) { Image3->bringToFront(); };
     Label1->onMouseUp = [this](Control*) { Image3->sendToBack(); };
     Label1->onClick = [this](Control*) { Label1Click(); };

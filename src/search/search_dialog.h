@@ -6,8 +6,8 @@
 // the dialog stays open so that the user can search on.
 //
 // The list screens with a search button register themselves as the search
-// host of their number (shell/search_host.h) and open the dialog with
-// openSearchDialog(number).
+// host of their number (shell/search_host.h), set `SearchSource` and open
+// the dialog by its kind, "sear", through the screen registry.
 #pragma once
 
 #include <QPointer>

@@ -1,6 +1,7 @@
 #include "sections/about.h"
 
 #include "store/content_dir.h"
+#include "shell/layout_picture.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 #include "shell/sprite_painter.h"
@@ -12,8 +13,11 @@ const bool registered = registerScreen(Tfabout::Kind, [] { openScreen<Tfabout>()
 
 QPixmap art(const char* name)
 {
-    return QPixmap(QStringLiteral(":/art/fabout/%1.png").arg(name));
+    return layoutPicture(QLatin1String(Tfabout::Kind), QLatin1String(name));
 }
+
+// The credit slots are bold: the bold face of the glyph encoding.
+constexpr GlyphFace kSlotFace = GlyphFace::Glyf02;
 
 struct Slot {
     const char* name;
@@ -59,6 +63,7 @@ Tfabout::Tfabout() : Screen(Kind)
         label->setTransparent(true);
         creditSlots[static_cast<std::size_t>(i)] = label;
     }
+    exitHover_ = HoverPicture::raised(state().hoverFlag, Image2);
     Timer1 = new Timer(this, 10, false, [this] { Timer1Timer(); });
     Timer2 = new Timer(this, 100, true, [this] { Timer2Timer(); });
 }
@@ -103,10 +108,10 @@ void Tfabout::Timer1Timer()
         const QColor colour = last ? QColor(Qt::red) : QColor(Qt::yellow);
         const int pixels = last ? -21 : -24;
         if (shown[i] == CreditScroller::Empty) {
-            label->setGlyphText(std::string(), GlyphFace::Glyf01, pixels, colour, Qt::AlignHCenter);
+            label->setGlyphText(std::string(), kSlotFace, pixels, colour, Qt::AlignHCenter);
             continue;
         }
-        label->setGlyphText(ls1.line(shown[i]), GlyphFace::Glyf01, pixels, colour,
+        label->setGlyphText(ls1.line(shown[i]), kSlotFace, pixels, colour,
                             Qt::AlignHCenter);
         label->show();
     }
@@ -114,20 +119,12 @@ void Tfabout::Timer1Timer()
 
 void Tfabout::Label1MouseMove()
 {
-    State& s = state();
-    if (s.hoverFlag != 0)
-        return;
-    Image2->bringToFront();
-    s.hoverFlag = 1;
+    exitHover_.enter();
 }
 
 void Tfabout::Image1MouseMove()
 {
-    State& s = state();
-    if (s.hoverFlag != 1)
-        return;
-    Image2->sendToBack();
-    s.hoverFlag = 0;
+    exitHover_.leave();
 }
 
 void Tfabout::Image2Click()

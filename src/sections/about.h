@@ -10,6 +10,7 @@
 #include "store/index_list.h"
 #include "sections/credit_scroller.h"
 #include "shell/controls.h"
+#include "shell/hover_picture.h"
 #include "shell/screen.h"
 #include "shell/sprite_strip.h"
 #include "shell/timer.h"
@@ -58,6 +59,7 @@ public:
 
 private:
     QPixmap strip_;
+    HoverPicture exitHover_;
     SpriteAnimation band_{230, 25};
 };
 

@@ -5,12 +5,12 @@ namespace {
 
 using G = HomeGlobal;
 
-constexpr HomeRect at(int left, int top)
+constexpr layout::Box at(int left, int top)
 {
     return {left, top, 64, 64};
 }
 
-HomeHotSpot help(const char* panel, const char* image, HomeRect place, bool bevel = false)
+HomeHotSpot help(const char* panel, const char* image, layout::Box place, bool bevel = false)
 {
     return {panel, image, place, 0, G::None, 0, "frm24", bevel};
 }

@@ -1,11 +1,13 @@
 // The nine section homes are one screen design; what tells them apart is
-// this table: where each hot spot stands, which picture it holds, its Tag,
+// this table (its settings, HomeSettings): where each hot spot stands, which picture it holds, its Tag,
 // the global it sets and the screen it opens, the rectangle of the hidden
 // panorama image, and the order the keyboard walks the hot spots in.
 #pragma once
 
 #include <string_view>
 #include <vector>
+
+#include "shell/layout_box.h"
 
 namespace ovta {
 
@@ -14,14 +16,10 @@ enum class HomeGlobal { None, CurrentItem, CurrentBook };
 // A value that copies the clicked picture's Tag rather than a constant.
 inline constexpr int FromTag = -1;
 
-struct HomeRect {
-    int left, top, width, height;
-};
-
 struct HomeHotSpot {
     const char* panel; // layout name of the panel (keyboard target)
     const char* image; // layout name of the picture inside it (clicked)
-    HomeRect place;    // the panel's rectangle on the screen
+    layout::Box place; // the panel's rectangle on the screen
     int tag;           // the picture's Tag; 0 where the layout sets none
     HomeGlobal sets;
     int value;          // what `sets` receives: a constant or FromTag
@@ -33,7 +31,7 @@ struct HomeSettings {
     const char* kind;
     int menuTag;                       // the main-menu label that opens it
     std::vector<HomeHotSpot> hotSpots; // the help hot spot first; the exit is common to all
-    HomeRect panorama;                 // the hidden panorama image m1
+    layout::Box panorama;              // the hidden panorama image m1
     std::vector<const char*> order;    // keyboard positions 1..N: panel names, the exit last
 };
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "shell/globals.h"
+#include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
 #include "shell/sprite_painter.h"
 
@@ -25,15 +26,6 @@ const HomeSettings& settingsOf(const char* kind)
     return *settings;
 }
 
-QString art(const QString& kind, const char* name)
-{
-    return QStringLiteral(":/art/%1/%2.png").arg(kind, QString::fromLatin1(name));
-}
-
-QRect rectOf(const HomeRect& r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
 
 }  // namespace
 
@@ -46,18 +38,19 @@ SectionHome::SectionHome(const char* kind, HomeState& state)
     setPalette(ground);
 
     // Hidden, the panorama's image still has a rectangle: a dead area for Enter.
-    m1 = new ImageControl(this, QStringLiteral("m1"), rectOf(settings_.panorama));
-    m1->setPicture(QPixmap(art(objectName(), "m1")));
+    m1 = new ImageControl(this, QStringLiteral("m1"), toRect(settings_.panorama));
+    m1->setPicture(layoutPicture(objectName(), QStringLiteral("m1")));
     m1->hide();
 
     const QString kindName = objectName();
     for (const HomeHotSpot& spot : settings_.hotSpots)
-        addHotSpot(spot, art(kindName, spot.image));
-    addHotSpot(HomeExit, art(QStringLiteral("sections"), HomeExit.image));
+        addHotSpot(spot, layoutPicture(kindName, QLatin1String(spot.image)));
+    addHotSpot(HomeExit, layoutPicture(QStringLiteral("sections"), QLatin1String(HomeExit.image)));
     Panel3 = panels_.find(HomeExit.panel)->second;
     Image5 = images_.find(HomeExit.image)->second;
     Image5->onClick = [this](Control*) { Image5Click(); };
     Image5->onMouseMove = [this](Control*) { Image5MouseMove(); };
+    exitHover_ = HoverPicture::swapped(state_.exitHover, Image5, kExitHover, kExitNormal);
 
     std::vector<NavStop> order;
     for (const char* name : settings_.order) {
@@ -73,16 +66,16 @@ SectionHome::SectionHome(const char* kind, HomeState& state)
 
 SectionHome::~SectionHome() = default;
 
-void SectionHome::addHotSpot(const HomeHotSpot& spot, const QString& picture)
+void SectionHome::addHotSpot(const HomeHotSpot& spot, const QPixmap& picture)
 {
-    const QRect place = rectOf(spot.place);
+    const QRect place = toRect(spot.place);
     auto* holder = new PanelControl(this, QString::fromLatin1(spot.panel), place,
                                     spot.bevel ? kBevel : QColor(Qt::black));
     const int inset = spot.bevel ? 1 : 0;
     auto* image = new ImageControl(
         holder, QString::fromLatin1(spot.image),
         QRect(inset, inset, place.width() - 2 * inset, place.height() - 2 * inset));
-    image->setPicture(QPixmap(picture));
+    image->setPicture(picture);
     image->Tag = spot.tag;
     image->setPointer(2);
     image->onClick = [this](Control* sender) { hotSpotClick(sender); };
@@ -169,22 +162,12 @@ void SectionHome::Image5Click()
 
 void SectionHome::Image5MouseMove()
 {
-    if (state_.exitHover != 0)
-        return;
-    Image5->loadPicture(kExitHover);
-    state_.exitHover = 1;
+    exitHover_.enter();
 }
 
 void SectionHome::FormMouseMove()
 {
-    if (state_.exitHover == 1)
-        restoreExitPicture();
-}
-
-void SectionHome::restoreExitPicture()
-{
-    Image5->loadPicture(kExitNormal);
-    state_.exitHover = 0;
+    exitHover_.leave();
 }
 
 void SectionHome::Image2MouseMove(Control* sender)
@@ -198,8 +181,8 @@ void SectionHome::FormKeyDown(int key)
     nav_->keyDown(
         key, [this] { Image5Click(); },
         [this] {
-            if (state_.keyPosition != nav_->count() && state_.exitHover == 1)
-                restoreExitPicture();
+            if (state_.keyPosition != nav_->count())
+                exitHover_.leave();
         });
 }
 

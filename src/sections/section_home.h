@@ -12,6 +12,7 @@
 
 #include "sections/home_settings.h"
 #include "shell/controls.h"
+#include "shell/hover_picture.h"
 #include "shell/keyboard_nav.h"
 #include "shell/screen.h"
 #include "shell/sprite_strip.h"
@@ -66,14 +67,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void addHotSpot(const HomeHotSpot& spot, const QString& picture);
-    void restoreExitPicture();
+    void addHotSpot(const HomeHotSpot& spot, const QPixmap& picture);
 
     const HomeSettings& settings_;
     HomeState& state_;
     SpriteAnimation panorama_{25, 10};
     QPixmap canvas_;
     std::unique_ptr<KeyboardNav> nav_;
+    HoverPicture exitHover_;
     std::map<std::string, PanelControl*, std::less<>> panels_;
     std::map<std::string, ImageControl*, std::less<>> images_;
     std::map<std::string, ImageControl*, std::less<>> imageInPanel_;

@@ -2,127 +2,26 @@
 // own module-level state; everything else is the one home design.
 #pragma once
 
-#include <QPointer>
-
 #include "sections/section_home.h"
+#include "shell/screen_kind.h"
 
 namespace ovta {
 
-// landmarks
-class Tfrm01 : public SectionHome {
+template <KindName K>
+class THome : public SectionHome, public ScreenKind<THome<K>, HomeState> {
 public:
-    static constexpr const char* Kind = "frm01";
-    static inline QPointer<Tfrm01> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm01() : SectionHome(Kind, state()) {}
+    static constexpr const char* Kind = K.text;
+    THome() : SectionHome(Kind, THome::state()) {}
 };
 
-// notable figures
-class Tfrm11 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm11";
-    static inline QPointer<Tfrm11> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm11() : SectionHome(Kind, state()) {}
-};
-
-// the Prophet's biography
-class Tfrm21 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm21";
-    static inline QPointer<Tfrm21> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm21() : SectionHome(Kind, state()) {}
-};
-
-// creeds
-class Tfrm31 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm31";
-    static inline QPointer<Tfrm31> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm31() : SectionHome(Kind, state()) {}
-};
-
-// jurisprudence
-class Tfrm41 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm41";
-    static inline QPointer<Tfrm41> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm41() : SectionHome(Kind, state()) {}
-};
-
-// history
-class Tfrm51 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm51";
-    static inline QPointer<Tfrm51> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm51() : SectionHome(Kind, state()) {}
-};
-
-// the Quran
-class Tfrm61 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm61";
-    static inline QPointer<Tfrm61> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm61() : SectionHome(Kind, state()) {}
-};
-
-// principles of jurisprudence
-class Tfrm71 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm71";
-    static inline QPointer<Tfrm71> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm71() : SectionHome(Kind, state()) {}
-};
-
-// sects
-class Tfrm81 : public SectionHome {
-public:
-    static constexpr const char* Kind = "frm81";
-    static inline QPointer<Tfrm81> instance;
-    static HomeState& state()
-    {
-        static HomeState s;
-        return s;
-    }
-    Tfrm81() : SectionHome(Kind, state()) {}
-};
+using Tfrm01 = THome<"frm01">; // landmarks
+using Tfrm11 = THome<"frm11">; // notable figures
+using Tfrm21 = THome<"frm21">; // the Prophet's biography
+using Tfrm31 = THome<"frm31">; // creeds
+using Tfrm41 = THome<"frm41">; // jurisprudence
+using Tfrm51 = THome<"frm51">; // history
+using Tfrm61 = THome<"frm61">; // the Quran
+using Tfrm71 = THome<"frm71">; // principles of jurisprudence
+using Tfrm81 = THome<"frm81">; // sects
 
 }  // namespace ovta

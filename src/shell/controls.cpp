@@ -161,4 +161,20 @@ PanelControl::PanelControl(QWidget* parent, const QString& name, const QRect& ge
     setAutoFillBackground(true);
 }
 
+LabelControl* hotSpot(QWidget* parent, const char* name, QRect geometry, int pointer)
+{
+    auto* label = new LabelControl(parent, QString::fromLatin1(name), geometry);
+    label->setTransparent(true);
+    label->setPointer(pointer);
+    return label;
+}
+
+LabelControl* operationLabel(QWidget* parent, const char* name)
+{
+    auto* label = new LabelControl(parent, QString::fromLatin1(name), QRect(0, 0, 1, 1));
+    label->setTransparent(true);
+    label->hide();
+    return label;
+}
+
 }  // namespace ovta

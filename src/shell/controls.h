@@ -88,6 +88,9 @@ public:
     void setGlyphText(const std::string& glyphs, GlyphFace face, int pointSize,
                       const QColor& color, Qt::Alignment alignment = Qt::AlignRight);
     const std::string& glyphText() const { return glyphs_; }
+    GlyphFace glyphFace() const { return face_; }
+    int glyphSize() const { return pointSize_; }
+    const QColor& textColor() const { return textColor_; }
 
     // Drawing surface of the label's own size, shown over its colour.
     QPixmap& canvas();
@@ -115,5 +118,14 @@ public:
     PanelControl(QWidget* parent, const QString& name, const QRect& geometry,
                  const QColor& color = Qt::black);
 };
+
+// A transparent, caption-less label: an invisible click area with the
+// given pointer (see Control::setPointer).
+LabelControl* hotSpot(QWidget* parent, const char* name, QRect geometry, int pointer);
+
+// A hidden label whose click handler is one of the screen's operations
+// (redraw the list, show the whole text...): the screen and others run the
+// operation by firing its click.
+LabelControl* operationLabel(QWidget* parent, const char* name);
 
 }  // namespace ovta

@@ -29,8 +29,9 @@ void KeyboardNav::moveTo(int position)
     if (position < 1 || position > count())
         return;
     position_ = position;
-    QWidget* target = order_[static_cast<std::size_t>(position - 1)].target;
-    const QPoint centre(target->width() / 2, target->height() / 2);
+    const NavStop& stop = order_[static_cast<std::size_t>(position - 1)];
+    QWidget* target = stop.target;
+    const QPoint centre = QPoint(target->width() / 2, target->height() / 2) + stop.offset;
     const QPoint desktop = target->mapToGlobal(centre);
     pointer().setPos(desktop);
     if (QCursor::pos() != desktop)

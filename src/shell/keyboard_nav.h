@@ -8,6 +8,7 @@
 // interface and the hover move is delivered here.
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -17,8 +18,9 @@ namespace ovta {
 class Control;
 
 struct NavStop {
-    QWidget* target;  // where the pointer goes
+    QWidget* target;  // where the pointer goes: its centre, moved by `offset`
     Control* hotSpot; // whose click Enter runs
+    QPoint offset{};
 };
 
 class KeyboardNav {

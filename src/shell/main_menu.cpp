@@ -6,6 +6,7 @@
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "shell/globals.h"
+#include "shell/layout_picture.h"
 #include "shell/media_factory.h"
 #include "shell/sprite_painter.h"
 
@@ -31,22 +32,9 @@ Tfalam1::State& Tfalam1::state()
 
 namespace {
 
-QPixmap art(const QString& name) { return QPixmap(QStringLiteral(":/art/falam1/") + name); }
-
-ImageControl* image(QWidget* parent, const char* name, QRect geometry, const QString& picture)
+ImageControl* image(QWidget* parent, const char* name, QRect geometry)
 {
-    auto* control = new ImageControl(parent, QString::fromLatin1(name), geometry);
-    if (!picture.isEmpty())
-        control->setPicture(art(picture));
-    return control;
-}
-
-LabelControl* hotArea(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* label = new LabelControl(parent, QString::fromLatin1(name), geometry);
-    label->setTransparent(true);
-    label->setPointer(2);
-    return label;
+    return layoutImage(parent, Tfalam1::Kind, name, geometry);
 }
 
 }  // namespace
@@ -54,39 +42,42 @@ LabelControl* hotArea(QWidget* parent, const char* name, QRect geometry)
 Tfalam1::Tfalam1() : Screen(Kind)
 {
     resize(640, 461);
-    m1 = image(this, "m1", QRect(0, 0, 640, 480), QStringLiteral("m1.png"));
+    m1 = image(this, "m1", QRect(0, 0, 640, 480));
     m1->onMouseMove = [this](Control*) { m1MouseMove(); };
     Label1 = new LabelControl(this, QStringLiteral("Label1"), QRect(-4, 76, 44, 16));
     Label1->hide();
-    Image5 = image(this, "Image5", QRect(23, 4, 65, 64), QStringLiteral("Image5.png"));
+    Image5 = image(this, "Image5", QRect(23, 4, 65, 64));
     Image5->setPointer(2);
     Image5->onClick = [this](Control*) { Image5Click(); };
-    Image1 = image(this, "Image1", QRect(162, 0, 322, 77), QStringLiteral("Image1.png"));
+    Image1 = image(this, "Image1", QRect(162, 0, 322, 77));
     Image1->setPointer(2);
-    Image2 = image(this, "Image2", QRect(500, 0, 121, 78), QStringLiteral("Image2.png"));
+    Image2 = image(this, "Image2", QRect(500, 0, 121, 78));
     Image2->setPointer(2);
     Image2->onClick = [this](Control*) { Image2Click(); };
-    Label2 = hotArea(this, "Label2", QRect(169, 12, 309, 63));
+    Label2 = hotSpot(this, "Label2", QRect(169, 12, 309, 63), 2);
     Label2->onClick = [this](Control*) { Label2Click(); };
     Label2->onMouseMove = [this](Control*) { Label2MouseMove(); };
-    Label3 = hotArea(this, "Label3", QRect(508, 0, 97, 75));
+    Label3 = hotSpot(this, "Label3", QRect(508, 0, 97, 75), 2);
     Label3->onMouseMove = [this](Control*) { Label3MouseMove(); };
-    Label4 = hotArea(this, "Label4", QRect(21, 3, 70, 67));
+    Label4 = hotSpot(this, "Label4", QRect(21, 3, 70, 67), 2);
     Label4->onMouseMove = [this](Control*) { Label4MouseMove(); };
     for (int i = 0; i < 9; ++i) {
         const QString name = QStringLiteral("m%1%1").arg(i + 1);
         strips[static_cast<std::size_t>(i)] =
-            image(this, name.toLatin1().constData(), QRect(0, 0, 333, 100), name + ".png");
+            image(this, name.toLatin1().constData(), QRect(0, 0, 333, 100));
         strips[static_cast<std::size_t>(i)]->hide();
     }
-    ms1 = image(this, "ms1", QRect(112, 8, 32, 32), QStringLiteral("ms1.png"));
+    ms1 = image(this, "ms1", QRect(112, 8, 32, 32));
     ms1->setPointer(2);
     ms1->hide();
     ms1->onClick = [this](Control*) { ms1Click(); };
-    ms2 = image(this, "ms2", QRect(112, 8, 32, 32), QStringLiteral("ms2.png"));
+    ms2 = image(this, "ms2", QRect(112, 8, 32, 32));
     ms2->setPointer(2);
     ms2->hide();
     ms2->onClick = [this](Control*) { ms2Click(); };
+    titleHover_ = HoverPicture::raised(state().titleFlag, Image1, Label2);
+    aboutHover_ = HoverPicture::raised(state().aboutFlag, Image2);
+    exitHover_ = HoverPicture::raised(state().exitFlag, Image5);
     med1 = createMediaPlayer();
     med1->onError([this](const QString& text) {
         giveUpMusic();
@@ -173,52 +164,20 @@ void Tfalam1::Label1Click(Control* sender)
 
 void Tfalam1::hoverCleanUp()
 {
-    State& s = state();
-    if (s.exitFlag == 1) {
-        Image5->sendToBack();
-        s.exitFlag = 0;
-    }
-    if (s.aboutFlag == 1) {
-        Image2->sendToBack();
-        s.aboutFlag = 0;
-    }
-    if (s.titleFlag == 1) {
-        Image1->sendToBack();
-        s.titleFlag = 0;
-    }
+    exitHover_.leave();
+    aboutHover_.leave();
+    titleHover_.leave();
 }
 
 void Tfalam1::Label1MouseMove(Control*) { hoverCleanUp(); }
 
 void Tfalam1::m1MouseMove() { hoverCleanUp(); }
 
-void Tfalam1::Label2MouseMove()
-{
-    State& s = state();
-    if (s.titleFlag != 0)
-        return;
-    Image1->bringToFront();
-    Label2->bringToFront();
-    s.titleFlag = 1;
-}
+void Tfalam1::Label2MouseMove() { titleHover_.enter(); }
 
-void Tfalam1::Label3MouseMove()
-{
-    State& s = state();
-    if (s.aboutFlag != 0)
-        return;
-    Image2->bringToFront();
-    s.aboutFlag = 1;
-}
+void Tfalam1::Label3MouseMove() { aboutHover_.enter(); }
 
-void Tfalam1::Label4MouseMove()
-{
-    State& s = state();
-    if (s.exitFlag != 0)
-        return;
-    Image5->bringToFront();
-    s.exitFlag = 1;
-}
+void Tfalam1::Label4MouseMove() { exitHover_.enter(); }
 
 void Tfalam1::Image2Click() { openKind("fabout"); }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "shell/controls.h"
+#include "shell/hover_picture.h"
 #include "shell/keyboard_nav.h"
 #include "shell/media_player.h"
 #include "shell/screen.h"
@@ -96,6 +97,9 @@ private:
     void giveUpMusic();
 
     std::unique_ptr<KeyboardNav> nav_;
+    HoverPicture titleHover_;
+    HoverPicture aboutHover_;
+    HoverPicture exitHover_;
 };
 
 }  // namespace ovta

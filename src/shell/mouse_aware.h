@@ -52,4 +52,13 @@ private:
 using MouseLabel = MouseAware<LabelControl>;
 using MouseImage = MouseAware<ImageControl>;
 
+// A transparent hot spot that knows the button and place of its events.
+inline MouseLabel* mouseHotSpot(QWidget* parent, const char* name, QRect geometry, int pointer)
+{
+    auto* label = new MouseLabel(parent, QString::fromLatin1(name), geometry);
+    label->setTransparent(true);
+    label->setPointer(pointer);
+    return label;
+}
+
 } // namespace ovta

@@ -2,8 +2,6 @@
 
 #include <map>
 
-#include "sections/stand_in.h"
-
 namespace ovta {
 namespace {
 
@@ -11,6 +9,12 @@ std::map<std::string, std::function<void()>>& registry()
 {
     static std::map<std::string, std::function<void()>> kinds;
     return kinds;
+}
+
+std::function<void(const std::string&)>& unregistered()
+{
+    static std::function<void(const std::string&)> open;
+    return open;
 }
 
 }  // namespace
@@ -23,6 +27,19 @@ bool registerScreen(const std::string& kind, std::function<void()> open)
 
 bool hasScreen(const std::string& kind) { return registry().count(kind) != 0; }
 
+std::vector<std::string> registeredKinds()
+{
+    std::vector<std::string> kinds;
+    for (const auto& entry : registry())
+        kinds.push_back(entry.first);
+    return kinds;
+}
+
+void setUnregisteredKindOpener(std::function<void(const std::string&)> open)
+{
+    unregistered() = std::move(open);
+}
+
 void openKind(const std::string& kind)
 {
     auto it = registry().find(kind);
@@ -30,7 +47,8 @@ void openKind(const std::string& kind)
         it->second();
         return;
     }
-    openStandIn(kind);
+    if (unregistered())
+        unregistered()(kind);
 }
 
 }  // namespace ovta

@@ -1,18 +1,25 @@
 // Screens open each other by kind name ("frm02"): each screen's module
-// registers how it is opened, and a kind that this version does not have
-// yet opens the stand-in screen that names it. The registry lets a section
-// home list its targets as data.
+// registers how it is opened, so a screen family never includes another
+// family's screens, and a section home can list its targets as data. A
+// kind nobody registered opens whatever the program set for that (a
+// stand-in screen that names it); without one it opens nothing.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ovta {
 
-// Call from a namespace-scope initialiser in the screen's own file:
-//   static const bool registered = registerScreen("frm02", [] { openScreen<Tfrm02>(); });
+// Call from a namespace-scope initialiser in the screen's own file (see
+// registerKinds in shell/screen_kind.h).
 bool registerScreen(const std::string& kind, std::function<void()> open);
 bool hasScreen(const std::string& kind);
+// Every registered kind, in name order.
+std::vector<std::string> registeredKinds();
+
+// What opens a kind that is not registered.
+void setUnregisteredKindOpener(std::function<void(const std::string& kind)> open);
 
 // Opens the kind by the usual opening steps (the opener has set the globals).
 void openKind(const std::string& kind);

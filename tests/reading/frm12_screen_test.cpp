@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "reading/frm12.h"
-#include "reading/frm13.h"
+#include "reading/reader_screen.h"
 #include "reading/list_thumb.h"
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"

@@ -4,11 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "reading/frm03.h"
-#include "reading/frm13.h"
-#include "reading/frm46.h"
-#include "reading/frm65.h"
-#include "reading/frm83.h"
+#include "reading/reader_screen.h"
 #include "reading/reader_files.h"
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"

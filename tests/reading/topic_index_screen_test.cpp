@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "reading/frm03.h"
+#include "reading/reader_screen.h"
 #include "reading/frm04.h"
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"

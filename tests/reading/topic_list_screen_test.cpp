@@ -5,11 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "reading/frm02.h"
-#include "reading/frm03.h"
-#include "reading/frm45.h"
-#include "reading/frm46.h"
-#include "reading/frm82.h"
-#include "reading/frm83.h"
+#include "reading/reader_screen.h"
+#include "reading/topic_list_screen.h"
 #include "reading/reading_test_support.h"
 #include "search/glyph_encoder.h"
 #include "shell/screen_open.h"

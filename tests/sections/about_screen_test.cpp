@@ -40,6 +40,14 @@ TEST_F(AboutTest, CreditLinesPassUpwardsThroughTheSlotsAndWrap)
     about->Timer1->fire();
     EXPECT_EQ(about->Timer1->interval(), 1300);
     EXPECT_EQ(slotTexts(about), (std::vector<std::string>{"L0", "L1", "L2", "L3", "L4"}));
+    // Every slot is bold (the bold glyph face), the last one smaller and red.
+    for (std::size_t i = 0; i < about->creditSlots.size(); ++i) {
+        const LabelControl* slot = about->creditSlots[i];
+        const bool last = i + 1 == about->creditSlots.size();
+        EXPECT_EQ(slot->glyphFace(), GlyphFace::Glyf02) << i;
+        EXPECT_EQ(slot->glyphSize(), last ? -21 : -24) << i;
+        EXPECT_EQ(slot->textColor(), last ? QColor(Qt::red) : QColor(Qt::yellow)) << i;
+    }
     for (int i = 0; i < 3; ++i)
         about->Timer1->fire();
     EXPECT_EQ(slotTexts(about), (std::vector<std::string>{"L3", "L4", "L5", "L6", ""}));

@@ -36,15 +36,15 @@ TEST(HomeSettings, EveryHomeHasItsHelpFirstAndItsExitLast)
         ASSERT_FALSE(home.hotSpots.empty());
         const HomeHotSpot& help = home.hotSpots.front();
         EXPECT_STREQ(help.opens, "frm24");
-        EXPECT_EQ(help.place.width, 64);
-        EXPECT_GE(help.place.height, 286);
-        EXPECT_LE(help.place.top, 0);
+        EXPECT_EQ(help.place.w, 64);
+        EXPECT_GE(help.place.h, 286);
+        EXPECT_LE(help.place.y, 0);
         EXPECT_EQ(std::string(home.order.front()), help.panel) << "position 1 is the help";
         EXPECT_STREQ(home.order.back(), HomeExit.panel) << "position N is the exit";
     }
     EXPECT_STREQ(HomeExit.image, "Image5");
-    EXPECT_EQ(HomeExit.place.left, -1);
-    EXPECT_EQ(HomeExit.place.top, 416);
+    EXPECT_EQ(HomeExit.place.x, -1);
+    EXPECT_EQ(HomeExit.place.y, 416);
 }
 
 TEST(HomeSettings, KeyboardOrderVisitsEveryHotSpotOnce)
@@ -65,15 +65,15 @@ TEST(HomeSettings, KeyboardOrderVisitsEveryHotSpotOnce)
 TEST(HomeSettings, SquareHotSpotsLieOnTheScreenAndOutsideTheDeadArea)
 {
     for (const HomeSettings& home : homeSettings()) {
-        const HomeRect& dead = home.panorama;
+        const layout::Box& dead = home.panorama;
         for (const HomeHotSpot& spot : home.hotSpots) {
             SCOPED_TRACE(std::string(home.kind) + " " + spot.panel);
-            const HomeRect& r = spot.place;
-            EXPECT_GE(r.left, -1);
-            EXPECT_LE(r.left + r.width, 641);
-            EXPECT_LE(r.top + r.height, 481);
-            const bool overlaps = r.left < dead.left + dead.width && dead.left < r.left + r.width &&
-                                  r.top < dead.top + dead.height && dead.top < r.top + r.height;
+            const layout::Box& r = spot.place;
+            EXPECT_GE(r.x, -1);
+            EXPECT_LE(r.x + r.w, 641);
+            EXPECT_LE(r.y + r.h, 481);
+            const bool overlaps = r.x < dead.x + dead.w && dead.x < r.x + r.w &&
+                                  r.y < dead.y + dead.h && dead.y < r.y + r.h;
             EXPECT_FALSE(overlaps) << "a hot spot under the hidden panorama could not be entered";
         }
     }

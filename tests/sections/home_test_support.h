@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "sections/section_homes.h"
-#include "sections/stand_in.h"
+#include "shell/stand_in.h"
 #include "shell/main_menu.h"
 #include "shell/pointer.h"
 #include "shell/screen_open.h"

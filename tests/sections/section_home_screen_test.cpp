@@ -105,7 +105,7 @@ TEST_F(HomeTest, EveryHotSpotHoldsItsPictureAndShowsThePointingHand)
             ASSERT_NE(image, nullptr);
             EXPECT_EQ(home->panel(spot.panel), image->parentWidget());
             EXPECT_EQ(image->parentWidget()->geometry(),
-                      QRect(spot.place.left, spot.place.top, spot.place.width, spot.place.height));
+                      QRect(spot.place.x, spot.place.y, spot.place.w, spot.place.h));
             EXPECT_EQ(image->picture().size(), image->size()) << "a picture fills its panel";
             ASSERT_NE(pointerShape(2), nullptr);
             EXPECT_EQ(image->cursor().pixmap().toImage(), pointerShape(2)->pixmap().toImage())

@@ -9,7 +9,9 @@
 #include "shell/globals.h"
 #include "shell/media_factory.h"
 #include "shell/screen.h"
+#include "shell/screen_registry.h"
 #include "shell/screen_stack.h"
+#include "shell/stand_in.h"
 #include "shell/trace.h"
 
 namespace ovta::test {
@@ -21,6 +23,8 @@ void ShellTest::SetUp()
     errors = std::make_unique<RecordErrors>();
     trace::setSink([this](std::string_view line) { traced.emplace_back(line); });
     setTerminateHandler([this] { ++terminateRequests; });
+    // As the program does: kinds not built yet open the stand-in.
+    setUnregisteredKindOpener([](const std::string& kind) { openStandIn(kind); });
     setMediaPlayerFactory([this] {
         auto player = std::make_unique<FakeMediaPlayer>();
         for (const auto& [name, length] : media_) {

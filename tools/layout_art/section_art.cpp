@@ -28,7 +28,7 @@ bool isHelp(const HomeHotSpot& spot)
 QSize pictureSize(const HomeHotSpot& spot)
 {
     const int inset = spot.bevel ? 2 : 0;
-    return {spot.place.width - inset, spot.place.height - inset};
+    return {spot.place.w - inset, spot.place.h - inset};
 }
 
 QImage paintHotSpot(const HomeSettings& home, const HomeHotSpot& spot)
@@ -46,7 +46,7 @@ QImage composeHome(const HomeSettings& home)
     const QImage strip = paintHomePanorama(home.menuTag);
     p.drawImage(0, 0, stripWindow(strip, kHomeStripSlice, kHomeStripSlices, kHomeStripCells, 15));
     auto place = [&](const HomeHotSpot& spot, const QImage& picture) {
-        const QRect panel(spot.place.left, spot.place.top, spot.place.width, spot.place.height);
+        const QRect panel(spot.place.x, spot.place.y, spot.place.w, spot.place.h);
         if (spot.bevel) {
             p.fillRect(panel, QColor(176, 136, 48));
             p.drawImage(panel.topLeft() + QPoint(1, 1), picture);

@@ -1,4 +1,4 @@
-#include "sections/stand_in.h"
+#include "shell/stand_in.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,0 +1,28 @@
+// The pictures stored with a screen's layout. They are resources
+// ":/art/<screen>/<control>.png", painted at build time; a missing one is
+// a null picture, which draws nothing.
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+#include "shell/layout_box.h"
+
+class QWidget;
+
+namespace ovta {
+
+class ImageControl;
+
+QPixmap layoutPicture(const QString& screen, const QString& control);
+
+inline QRect toRect(const layout::Box& b)
+{
+    return QRect(b.x, b.y, b.w, b.h);
+}
+
+// A picture control showing its layout picture (none when `screen` is null).
+ImageControl* layoutImage(QWidget* parent, const char* screen, const char* name, QRect geometry);
+
+} // namespace ovta
