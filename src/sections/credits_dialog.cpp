@@ -1,5 +1,6 @@
 #include "sections/credits_dialog.h"
 
+#include "shell/layout_picture.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 
@@ -15,7 +16,7 @@ Tfrm22::Tfrm22() : Screen(Kind)
     resize(349, 268);
     // One pixel taller and wider than the dialog, and a pixel above its top.
     Image1 = new ImageControl(this, QStringLiteral("Image1"), QRect(0, -1, 350, 270));
-    Image1->setPicture(QPixmap(QStringLiteral(":/art/frm22/Image1.png")));
+    Image1->setPicture(layoutPicture(QStringLiteral("frm22"), QStringLiteral("Image1")));
     Image1->setPointer(2);
     Image1->onClick = [this](Control*) { Image1Click(); };
 }

@@ -1,5 +1,6 @@
 #include "sections/overview.h"
 
+#include "shell/layout_picture.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 
@@ -10,7 +11,7 @@ const bool registered = registerScreen(Tfrm24::Kind, [] { openScreen<Tfrm24>(); 
 
 QPixmap art(const char* name)
 {
-    return QPixmap(QStringLiteral(":/art/frm24/%1.png").arg(name));
+    return layoutPicture(QStringLiteral("frm24"), QLatin1String(name));
 }
 
 }  // namespace

@@ -54,7 +54,6 @@ void startUp()
     font.setStyleStrategy(QFont::PreferAntialias);
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("ovtaav1"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ovtaav1"));
 
     auto* form = new TForm6;
     backdrop() = form;

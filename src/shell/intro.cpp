@@ -1,5 +1,6 @@
 #include "shell/intro.h"
 
+#include "shell/layout_picture.h"
 #include "store/errors.h"
 #include "shell/main_menu.h"
 #include "shell/media_factory.h"
@@ -12,7 +13,7 @@ Tfirstflc::Tfirstflc() : Screen(Kind)
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
     Image1 = new ImageControl(this, QStringLiteral("Image1"), QRect(0, 0, 640, 480));
-    Image1->setPicture(QPixmap(QStringLiteral(":/art/firstflc/Image1.png")));
+    Image1->setPicture(layoutPicture(QStringLiteral("firstflc"), QStringLiteral("Image1")));
     Image1->setPointer(2);
     Image1->onClick = [this](Control*) { Image1Click(); };
     p1 = new PanelControl(this, QStringLiteral("p1"), QRect(161, 120, 320, 240));

@@ -261,19 +261,14 @@ void Tfalam1::FormKeyDown(int key)
         return;
     nav_->keyDown(key, [this] { Image5Click(); },
                   [this] {
-                      State& s = state();
-                      if (s.keyPosition != 1 && s.exitFlag == 1) {
-                          Image5->sendToBack();
-                          s.exitFlag = 0;
-                      }
-                      if (s.keyPosition != 2 && s.titleFlag == 1) {
-                          Image1->sendToBack();
-                          s.titleFlag = 0;
-                      }
-                      if (s.keyPosition != 3 && s.aboutFlag == 1) {
-                          Image2->sendToBack();
-                          s.aboutFlag = 0;
-                      }
+                      // Whatever the key, a hover the keys moved away from goes out.
+                      const int at = state().keyPosition;
+                      if (at != 1)
+                          exitHover_.leave();
+                      if (at != 2)
+                          titleHover_.leave();
+                      if (at != 3)
+                          aboutHover_.leave();
                   });
 }
 

@@ -161,6 +161,10 @@ int virtualKey(int qtKey)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return 9;
     case Qt::Key_Backspace: return 8;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return 18;
     case Qt::Key_Space: return 32;
     case Qt::Key_PageUp: return 33;
     case Qt::Key_PageDown: return 34;

@@ -81,7 +81,8 @@ private:
 };
 
 // Windows virtual-key code of a Qt key event (Esc 27, Enter 13, Tab 9,
-// arrows 37..40, Home 36, End 35, Delete 46, Backspace 8, letters and
+// arrows 37..40, Home 36, End 35, Delete 46, Backspace 8, Shift 16,
+// Ctrl 17, Alt 18, letters and
 // digits as their upper-case character); 0 for keys with none.
 int virtualKey(int qtKey);
 

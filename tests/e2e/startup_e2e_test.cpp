@@ -2,6 +2,7 @@
 // plays the intro to its end, shows the main menu, and Esc ends the run.
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "support/reader_run.h"
 
@@ -40,6 +41,15 @@ TEST_F(ReaderRun, EscDuringTheIntroSkipsToTheMenu)
         << joined(reader->lines());
     x->run({"xdotool", "key", "Escape"});
     ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 10s)) << joined(reader->lines());
+    // The window's title reads exactly as the screen set it: nothing of the
+    // application's name appended.
+    bool titled = false;
+    for (int i = 0; i < 50 && !titled; ++i) {
+        titled = x->run({"xdotool", "search", "--name", "^ovta$"}) == 0;
+        if (!titled)
+            std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_TRUE(titled) << "no window titled exactly \"ovta\"";
     x->run({"xdotool", "key", "Escape"});
     const auto code = reader->wait(15s);
     ASSERT_TRUE(code.has_value()) << joined(reader->lines());

@@ -2,6 +2,8 @@
 // a pointer the platform does not move (the position kept by us) and with
 // the real pointer. The screens sit centred on a 1024x768 backdrop, so a
 // screen-relative centre taken as a desktop point would miss every target.
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -150,6 +152,33 @@ TEST_F(KeyboardNavTest, MovingAwayFromTheExitRestoresItsPicture)
     QPointer<SectionHome> guard = home;
     QTest::keyClick(home, Qt::Key_Return);
     EXPECT_TRUE(guard->released());
+}
+
+// The hover clean-up follows every key, the modifier keys too: a hot spot
+// lit by the pointer goes out when a key is pressed elsewhere.
+TEST_F(KeyboardNavTest, AModifierKeyAloneEndsAHoverTheKeysAreNotOn)
+{
+    useFakePointer();
+    for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
+        SCOPED_TRACE(modifier);
+        SectionHome* home = openHome("frm71");
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), home->Image5->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(home->Image5, &over);
+        ASSERT_EQ(Tfrm71::state().exitHover, 1);
+        QTest::keyClick(home, modifier);
+        EXPECT_EQ(Tfrm71::state().exitHover, 0);
+        EXPECT_EQ(colourOf(home->Image5), test::kNormalColour);
+        escape();
+
+        Tfalam1* menu = openMenu();
+        menu->Label2MouseMove();
+        ASSERT_EQ(Tfalam1::state().titleFlag, 1);
+        QTest::keyClick(menu, modifier);
+        EXPECT_EQ(Tfalam1::state().titleFlag, 0);
+        delete menu;
+        settle();
+    }
 }
 
 TEST_F(KeyboardNavTest, LeftAndRightChangeNothing)

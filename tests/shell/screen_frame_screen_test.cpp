@@ -309,7 +309,8 @@ TEST(VirtualKeys, QtKeysMapToTheKeyCodesHandlersExpect)
                  {Qt::Key_Down, 40},   {Qt::Key_Left, 37},   {Qt::Key_Right, 39},
                  {Qt::Key_Home, 36},   {Qt::Key_End, 35},    {Qt::Key_Delete, 46},
                  {Qt::Key_Backspace, 8}, {Qt::Key_A, 'A'},   {Qt::Key_F1, 112},
-                 {Qt::Key_Shift, 0}};
+                 {Qt::Key_Shift, 16},  {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
+                 {Qt::Key_Meta, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(virtualKey(c.qt), c.vk) << c.qt;
 }
