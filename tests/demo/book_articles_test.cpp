@@ -20,10 +20,10 @@ using test::readTree;
 struct ArticleBook {
     std::string name;
     std::string tree, titles, numbers, groups, index, indexTitles;
-    int indexRecord;     // characters of an article index record
-    int titleField;      // of the title offset in that record
-    int base;            // book base
-    bool zeroEndsRun;    // frm64 ignores a run with a position 0
+    int indexRecord;  // characters of an article index record
+    int titleField;   // of the title offset in that record
+    int base;         // book base
+    bool zeroEndsRun; // frm64 ignores a run with a position 0
     int entryCapacity;
 };
 
@@ -122,9 +122,9 @@ TEST(BookArticles, BiographyEntriesOpenTheArticleFrm12ListsUnderTheSameTitle)
 {
     const ContentDir dir = bookDemoDir();
     std::map<int, std::string> frm12;
-    for (const auto& [list, titles] :
-         {std::pair{"data\\1kenor12", "data\\kenor11"}, std::pair{"data\\1kenor14", "data\\kenor13"},
-          std::pair{"data\\1kenor16", "data\\kenor15"}}) {
+    for (const auto& [list, titles] : {std::pair{"data\\1kenor12", "data\\kenor11"},
+                                       std::pair{"data\\1kenor14", "data\\kenor13"},
+                                       std::pair{"data\\1kenor16", "data\\kenor15"}}) {
         const auto l = IndexList::load(dir, list);
         const DataFile t = DataFile::open(dir, titles);
         for (std::int64_t r = 0; r < l.recordCount(24); ++r)
@@ -193,9 +193,9 @@ TEST(BookArticles, ShelfRunsStayInTheirBooksAndStartWithAText)
     bool skipped = false, longText = false, without = false, endsEmpty = false;
     for (int book = 0; book <= 11; ++book) {
         SCOPED_TRACE(book);
-        const auto tree = readTree(dir, "data\\1kenor" + std::to_string(454 + 2 * book),
-                                   "data\\kenor" + std::to_string(453 + 2 * book),
-                                   test::kShelfTree);
+        const auto tree =
+            readTree(dir, "data\\1kenor" + std::to_string(454 + 2 * book),
+                     "data\\kenor" + std::to_string(453 + 2 * book), test::kShelfTree);
         for (const auto& n : tree.nodes) {
             SCOPED_TRACE(testing::Message() << "node " << n.number);
             const int first = n.fields[3], last = n.fields[4];
@@ -212,8 +212,8 @@ TEST(BookArticles, ShelfRunsStayInTheirBooksAndStartWithAText)
             std::vector<std::size_t> lines;
             for (int a = first; a <= last; ++a) {
                 const int r = bases[book] + a - 1;
-                lines.push_back(lineCount(texts.read(locators.field(r, 16, 1),
-                                                     locators.field(r, 16, 2))));
+                lines.push_back(
+                    lineCount(texts.read(locators.field(r, 16, 1), locators.field(r, 16, 2))));
             }
             EXPECT_GT(lines.front(), 0u) << "the article shown on opening is empty";
             for (std::size_t i = 1; i + 1 < lines.size(); ++i)

@@ -62,7 +62,8 @@ struct Tree {
 
     std::int32_t field(int node, int f) const
     {
-        return nodes.at(static_cast<std::size_t>(node - 1)).fields.at(static_cast<std::size_t>(f - 1));
+        return nodes.at(static_cast<std::size_t>(node - 1))
+            .fields.at(static_cast<std::size_t>(f - 1));
     }
     // The node numbers of the children of `node`, as the screens find them:
     // the nodes after it one level deeper, up to the first at its level or
@@ -132,15 +133,14 @@ inline std::vector<BookFiles> allBooks()
         {"frm63", "data\\1kenor69", "data\\kenor610", kRecitationTree, 500, 60, 60},
     };
     for (int b = 1; b <= 10; ++b)
-        books.push_back({"frm43 book " + std::to_string(b),
-                         "data\\1kenor4" + std::to_string(9 + 4 * b),
-                         "data\\kenor4" + std::to_string(10 + 4 * b), kArticleListTree, 500, 50,
-                         50});
+        books.push_back(
+            {"frm43 book " + std::to_string(b), "data\\1kenor4" + std::to_string(9 + 4 * b),
+             "data\\kenor4" + std::to_string(10 + 4 * b), kArticleListTree, 500, 50, 50});
     const char* frm7[17][3] = {
-        {"31", "32", "33"},    {"313", "314", "315"}, {"310", "311", "312"}, {"37", "38", "39"},
-        {"34", "35", "36"},    {"51", "52", "53"},    {"54", "55", "56"},    {"21", "22", "23"},
-        {"24", "25", "26"},    {"27", "28", "29"},    {"210", "211", "212"}, {"213", "214", "215"},
-        {"61", "62", "63"},    {"71", "72", "73"},    {"74", "75", "76"},    {"77", "78", "79"},
+        {"31", "32", "33"}, {"313", "314", "315"}, {"310", "311", "312"}, {"37", "38", "39"},
+        {"34", "35", "36"}, {"51", "52", "53"},    {"54", "55", "56"},    {"21", "22", "23"},
+        {"24", "25", "26"}, {"27", "28", "29"},    {"210", "211", "212"}, {"213", "214", "215"},
+        {"61", "62", "63"}, {"71", "72", "73"},    {"74", "75", "76"},    {"77", "78", "79"},
         {"81", "82", "83"},
     };
     for (int b = 1; b <= 17; ++b) {
@@ -158,7 +158,7 @@ inline std::vector<BookFiles> allBooks()
 // The body data file of frm7 book b (1..17).
 inline std::string frm7Bodies(int b)
 {
-    static const char* names[17] = {"33", "315", "312", "39",  "36",  "53", "56", "23", "26",
+    static const char* names[17] = {"33", "315", "312", "39", "36", "53", "56", "23", "26",
                                     "29", "212", "215", "63", "73", "76", "79", "83"};
     return std::string("data\\kenor") + names[b - 1];
 }

@@ -93,7 +93,8 @@ TEST(BookTrees, BooksOfferTheShapesTheColumnsMustHandle)
     const auto shelf0 = readTree(dir, "data\\1kenor454", "data\\kenor453", test::kShelfTree);
     EXPECT_EQ(shelf0.nodes.size(), 750u);
     // frm63 offers passages only for levels 1 to 5: its book goes deeper.
-    const auto recitation = readTree(dir, "data\\1kenor69", "data\\kenor610", test::kRecitationTree);
+    const auto recitation =
+        readTree(dir, "data\\1kenor69", "data\\kenor610", test::kRecitationTree);
     EXPECT_GE(recitation.depth(), 6);
 }
 

@@ -82,17 +82,22 @@ std::optional<Category> parse(const std::string& text)
 
 TEST(QuestionCategories, ParserTakesTextsApartAsTheScreenDoes)
 {
-    const auto plain = parse("abc\xFA" "12/3\xFB\xFA 7 / 12 \xFB");
+    const auto plain = parse("abc\xFA"
+                             "12/3\xFB\xFA 7 / 12 \xFB");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->shown, "abc");
     ASSERT_EQ(plain->references.size(), 2u);
     EXPECT_EQ(plain->references[1].article, 7);
     EXPECT_EQ(plain->references[1].book, 12);
     EXPECT_TRUE(plain->blanks);
-    EXPECT_TRUE(parse("ab'c\xFA" "1/1\xFB")->nothing);
+    EXPECT_TRUE(parse("ab'c\xFA"
+                      "1/1\xFB")
+                    ->nothing);
     EXPECT_TRUE(parse("")->nothing);
-    EXPECT_FALSE(parse("x\xFA" "1-1\xFB"));
-    EXPECT_FALSE(parse("x\xFA" "1/1"));
+    EXPECT_FALSE(parse("x\xFA"
+                       "1-1\xFB"));
+    EXPECT_FALSE(parse("x\xFA"
+                       "1/1"));
 }
 
 // Every article of the ten books that a list names (its run, plus its
@@ -132,7 +137,8 @@ TEST(QuestionCategories, EveryReferenceNamesAShelfArticleWithAText)
     for (const int a : listedQuestions()) {
         SCOPED_TRACE(testing::Message() << "article " << a);
         ASSERT_LE(a, index.recordCount(64));
-        const std::string question = texts.read(index.field(a - 1, 64, 1), index.field(a - 1, 64, 2));
+        const std::string question =
+            texts.read(index.field(a - 1, 64, 1), index.field(a - 1, 64, 2));
         EXPECT_FALSE(question.empty());
         EXPECT_EQ(lineCount(question), 1u);
         for (int k = 1; k <= 3; ++k) {

@@ -108,8 +108,8 @@ TEST_F(RecitationContent, EverySegmentLiesInsideTheSoundAndCarriesIt)
 TEST_F(RecitationContent, HeadingsOfferAtMostThirteenPassagesOfExistingSegments)
 {
     const ContentDir dir = bookDemoDir();
-    const auto tree = test::readTree(dir, "data\\1kenor69", "data\\kenor610",
-                                     test::kRecitationTree);
+    const auto tree =
+        test::readTree(dir, "data\\1kenor69", "data\\kenor610", test::kRecitationTree);
     const auto segments = IndexList::load(dir, "data\\1kenor612");
     bool one = false, full = false, none = false;
     for (const auto& n : tree.nodes) {

@@ -132,6 +132,12 @@ constexpr std::string_view kStudy[] = {
     "وتذكر المصادر أقوالا أخرى لا يتسع المقام لبسطها.",
     "ويحسن بطالب العلم أن يقرأ هذه المسائل على شيخ متقن.",
     "فإن العلم يؤخذ بالتلقي والمدارسة قبل المطالعة المنفردة.",
+    "وقد جرت عادة العلماء أن يبدؤوا بالمختصرات ثم يتدرجوا إلى المطولات.",
+    "فيحفظ الطالب متنا موجزا، ثم يقرأ شرحه، ثم ينظر في الحواشي والتعليقات.",
+    "ويقيد ما يستفيده في دفتر خاص يرجع إليه عند الحاجة.",
+    "ويتجنب التعصب لقول بعينه ما لم يظهر له دليله.",
+    "ويحسن الظن بالعلماء وإن خالف قولهم ما ترجح عنده.",
+    "ويجعل غايته من العلم العمل به ونفع الناس.",
     "والله أعلم بالصواب.",
 };
 
@@ -189,9 +195,7 @@ std::vector<std::string> bodyText(Prose& prose, Subject subject, BodySize size,
     std::vector<std::string> lines;
     switch (size) {
     case BodySize::Empty: break;
-    case BodySize::OneLine:
-        lines.push_back(Prose::fill("انظر تفصيل {T} في موضعه.", slots));
-        break;
+    case BodySize::OneLine: lines.push_back(Prose::fill("انظر تفصيل {T} في موضعه.", slots)); break;
     case BodySize::Short:
         addParagraph(lines, prose.paragraph(pools.opening, 2 + prose.below(2), slots));
         break;

@@ -178,8 +178,8 @@ private:
     // Questions from..to-1 of the topic's patterns; the book's very last
     // question carries one category with more references than the screen
     // holds.
-    std::vector<int> questions(const std::string& topic, int t, std::string_view chapter,
-                               int from, int to, bool lastTopic)
+    std::vector<int> questions(const std::string& topic, int t, std::string_view chapter, int from,
+                               int to, bool lastTopic)
     {
         std::vector<int> out;
         for (int q = from; q < to; ++q) {

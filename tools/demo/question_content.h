@@ -14,11 +14,11 @@
 
 namespace ovta::demo {
 
-inline constexpr std::array<int, 10> kQuestionBookBase{4782, 0,    5205, 3788, 4922,
+inline constexpr std::array<int, 10> kQuestionBookBase{4782, 0,   5205, 3788, 4922,
                                                        4472, 110, 110,  3025, 3906};
 
 // `shelfArticles` as shelfContent() gives it: what references may point at.
-std::vector<DemoFile> questionFiles(
-    const std::vector<std::vector<std::vector<int>>>& shelfArticles);
+std::vector<DemoFile>
+questionFiles(const std::vector<std::vector<std::vector<int>>>& shelfArticles);
 
 } // namespace ovta::demo

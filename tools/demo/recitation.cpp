@@ -116,6 +116,14 @@ constexpr std::string_view kRule[] = {
     "ويعين الاستماع المتكرر على ضبطها في مواضعها.",
     "ويرجع في تفصيلها إلى كتب التجويد المعتمدة.",
 };
+constexpr std::string_view kMemorising[] = {
+    "ويستحسن أن يستمع الطالب إلى التلاوة كاملة قبل أن يبدأ بالمقاطع.",
+    "ثم يحفظ كل مقطع منها على حدة.",
+    "ويعيد كل مقطع مرات حتى يستقيم لسانه عليه.",
+    "ويربط آخر المقطع بأول الذي يليه حتى تتصل السورة في حفظه.",
+    "ويراجع ما حفظه في اليوم التالي قبل أن يبدأ بجديد.",
+    "ويستعين بمن يسمع منه ليصحح له ما يخطئ فيه.",
+};
 constexpr std::string_view kManners[] = {
     "وقراءة القرآن عبادة يؤجر عليها المسلم.",
     "والترتيل تلاوة بتؤدة وطمأنينة مع تدبر المعاني.",
@@ -143,13 +151,14 @@ std::vector<std::string> bodyOf(Prose& prose, const OutlineNode& n)
         return lines;
     if (n.mark == 'L') {
         using Pool = std::span<const std::string_view>;
-        for (const Pool pool : {Pool(kSura), Pool(kPassage), Pool(kRule), Pool(kManners)})
+        for (const Pool pool : {Pool(kSura), Pool(kMemorising), Pool(kManners)})
             addParagraph(lines, prose.paragraph(pool, static_cast<int>(pool.size()), slots));
         return lines;
     }
     using Pool = std::span<const std::string_view>;
     const Pool pool = n.level <= 2 ? Pool(kSura) : (n.level == 3 ? Pool(kPassage) : Pool(kRule));
-    addParagraph(lines, prose.paragraph(pool, 1 + prose.below(static_cast<int>(pool.size())), slots));
+    addParagraph(lines,
+                 prose.paragraph(pool, 1 + prose.below(static_cast<int>(pool.size())), slots));
     if (n.level <= 2 && prose.below(2) == 0)
         addParagraph(lines, prose.paragraph(kManners, 1 + prose.below(3), slots));
     return lines;
@@ -191,8 +200,7 @@ std::vector<std::int16_t> toPcm(const Mix& mix)
     const double gain = 0.7 * 32767.0 / peak;
     std::vector<std::int16_t> pcm(mix.size());
     for (std::size_t i = 0; i < mix.size(); ++i)
-        pcm[i] = static_cast<std::int16_t>(
-            std::clamp(std::lround(mix[i] * gain), -32767L, 32767L));
+        pcm[i] = static_cast<std::int16_t>(std::clamp(std::lround(mix[i] * gain), -32767L, 32767L));
     return pcm;
 }
 
@@ -201,8 +209,10 @@ std::vector<std::int16_t> toPcm(const Mix& mix)
 Recitation renderRecitation()
 {
     DemoRandom random(0x54494C4157415441ULL); // "TILAWATA"
-    const double tonic = 146.83;               // D3
-    const auto at = [](double seconds) { return static_cast<std::size_t>(seconds * kRecitationRate); };
+    const double tonic = 146.83;              // D3
+    const auto at = [](double seconds) {
+        return static_cast<std::size_t>(seconds * kRecitationRate);
+    };
     const double lead = 0.3, gap = 0.45, echo = 0.25;
     std::vector<std::vector<ChantNote>> phrases;
     double seconds = lead;
@@ -249,8 +259,8 @@ std::vector<DemoFile> recitationFiles()
         const auto [titleAt, titleLength] = titles.add(n.title);
         const auto [bodyAt, bodyLength] = bodies.add(bodyOf(prose, n));
         // Field 1 is not read; it holds the node's number.
-        tree += fields({static_cast<std::int64_t>(i + 1), titleAt, titleLength, bodyAt,
-                        bodyLength, n.level, last, first});
+        tree += fields({static_cast<std::int64_t>(i + 1), titleAt, titleLength, bodyAt, bodyLength,
+                        n.level, last, first});
     }
     return {
         {"data\\1kenor69", tree},

@@ -115,8 +115,8 @@ class ShelfWriter {
 public:
     ShelfWriter()
         : locators_(static_cast<std::size_t>(kShelfBase.back() + fiqhTopicCount())),
-          articles_(kShelfBookCount, std::vector<std::vector<int>>(
-                                         static_cast<std::size_t>(fiqhTopicCount())))
+          articles_(kShelfBookCount,
+                    std::vector<std::vector<int>>(static_cast<std::size_t>(fiqhTopicCount())))
     {
     }
 
@@ -162,8 +162,8 @@ public:
             for (std::size_t k = 0; k < ch.topics.size(); ++k) {
                 const int topic = ch.firstTopic + static_cast<int>(k);
                 const std::string heading = std::string(lead) + std::string(ch.topics[k]);
-                const auto text = shelfArticleText(
-                    prose_, ShelfKind::General, {heading, ch.topics[k], ch.title, {}, false});
+                const auto text = shelfArticleText(prose_, ShelfKind::General,
+                                                   {heading, ch.topics[k], ch.title, {}, false});
                 place(book, topic + 1, texts_.add(text));
                 articles_[static_cast<std::size_t>(book)][static_cast<std::size_t>(topic)]
                     .push_back(topic + 1);
@@ -202,8 +202,7 @@ private:
             return;
         }
         const auto& ch = fiqhChapters()[static_cast<std::size_t>(n.chapter)];
-        const std::string_view topic =
-            ch.topics[static_cast<std::size_t>(n.topic - ch.firstTopic)];
+        const std::string_view topic = ch.topics[static_cast<std::size_t>(n.topic - ch.firstTopic)];
         const ShelfArticle a{n.title, topic, ch.title, schoolName(b.school), number % 17 == 5};
         place(b.item, number, texts_.add(shelfArticleText(prose_, b.kind, a)));
         articles_[static_cast<std::size_t>(b.item)][static_cast<std::size_t>(n.topic)].push_back(
@@ -212,8 +211,8 @@ private:
 
     void place(int book, int number, std::pair<std::int64_t, std::int64_t> locator)
     {
-        locators_.at(static_cast<std::size_t>(kShelfBase[static_cast<std::size_t>(book)] +
-                                              number - 1)) = locator;
+        locators_.at(static_cast<std::size_t>(kShelfBase[static_cast<std::size_t>(book)] + number -
+                                              1)) = locator;
     }
 
     // A heading's run is everything its sub-headings hold, so the reader
@@ -223,8 +222,7 @@ private:
         for (std::size_t i = 0; i < nodes.size(); ++i) {
             if (!isHeading(nodes, i))
                 continue;
-            for (std::size_t j = i + 1; j < nodes.size() && nodes[j].level > nodes[i].level;
-                 ++j) {
+            for (std::size_t j = i + 1; j < nodes.size() && nodes[j].level > nodes[i].level; ++j) {
                 if (nodes[j].first == 0)
                     continue;
                 if (nodes[i].first == 0)

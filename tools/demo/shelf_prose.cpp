@@ -87,9 +87,15 @@ void addParagraph(std::vector<std::string>& lines, const std::string& paragraph)
 const std::vector<std::string_view>& shelfSubHeadings(ShelfKind kind)
 {
     static const std::vector<std::string_view> text{
-        "تعريف {P}",        "حكم {P}",         "أدلة {P}",
-        "شروط {P}",         "تفصيل أحكام {P}", "ما يتعلق ب{P} من المسائل",
-        "الخلاف في {P}",    "الراجح في مسائل {P}", "مسائل متفرقة في {P}",
+        "تعريف {P}",
+        "حكم {P}",
+        "أدلة {P}",
+        "شروط {P}",
+        "تفصيل أحكام {P}",
+        "ما يتعلق ب{P} من المسائل",
+        "الخلاف في {P}",
+        "الراجح في مسائل {P}",
+        "مسائل متفرقة في {P}",
     };
     static const std::vector<std::string_view> commentary{
         "شرح قول المصنف في {P}", "أدلة المذهب في {P}", "الخلاف داخل المذهب في {P}",
@@ -115,15 +121,14 @@ const std::vector<std::string_view>& shelfSubHeadings(ShelfKind kind)
 
 std::vector<std::string> shelfArticleText(Prose& prose, ShelfKind kind, const ShelfArticle& a)
 {
-    const Slots slots{{'T', std::string(a.topic)},
-                      {'B', std::string(a.chapter)},
-                      {'M', std::string(a.school)}};
+    const Slots slots{
+        {'T', std::string(a.topic)}, {'B', std::string(a.chapter)}, {'M', std::string(a.school)}};
     const auto pool = poolOf(kind);
     std::vector<std::string> lines{std::string(a.heading)};
     if (a.longText) {
         addParagraph(lines, prose.paragraph(pool, static_cast<int>(pool.size()), slots));
-        addParagraph(lines, prose.paragraph(kGeneral, static_cast<int>(std::size(kGeneral)),
-                                            slots));
+        addParagraph(lines,
+                     prose.paragraph(kGeneral, static_cast<int>(std::size(kGeneral)), slots));
         addParagraph(lines, prose.paragraph(kClose, static_cast<int>(std::size(kClose)), slots));
         addParagraph(lines, prose.paragraph(kCommentary, 4, slots));
         return lines;

@@ -101,8 +101,7 @@ std::vector<DemoFile> biographyBookFiles(const std::vector<DemoFile>& reading)
     ArticleRuns runs;
     std::map<int, std::string> titleOf;
     for (const auto& g : generations) {
-        const auto entries =
-            topicEntries(fileNamed(reading, g.list), fileNamed(reading, g.titles));
+        const auto entries = topicEntries(fileNamed(reading, g.list), fileNamed(reading, g.titles));
         // A generation lists more names than one heading may hold: only its
         // letters list articles.
         tree.add(g.heading, 1, 0);
@@ -140,15 +139,14 @@ std::vector<DemoFile> biographyBookFiles(const std::vector<DemoFile>& reading)
     const int last = titleOf.empty() ? 0 : titleOf.rbegin()->first;
     for (int a = 1; a <= last; ++a) {
         const auto it = titleOf.find(a);
-        const auto [at, length] =
-            it == titleOf.end() ? std::pair<std::int64_t, std::int64_t>{0, 0}
-                                : titles.addGlyphs(it->second);
+        const auto [at, length] = it == titleOf.end() ? std::pair<std::int64_t, std::int64_t>{0, 0}
+                                                      : titles.addGlyphs(it->second);
         index += fields({a, at, length}); // field 1 is not read
     }
     return {
-        {"data\\1kenor117", tree.tree()},      {"data\\kenor116", tree.titles()},
-        {"data\\1kenor111", runs.groupMap()},  {"data\\1kenor110", runs.numberList()},
-        {"data\\1kenor115", index},            {"data\\kenor114", titles.bytes()},
+        {"data\\1kenor117", tree.tree()},     {"data\\kenor116", tree.titles()},
+        {"data\\1kenor111", runs.groupMap()}, {"data\\1kenor110", runs.numberList()},
+        {"data\\1kenor115", index},           {"data\\kenor114", titles.bytes()},
     };
 }
 
