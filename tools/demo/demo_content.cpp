@@ -1,5 +1,6 @@
 #include "demo/demo_content.h"
 
+#include "demo/book_content.h"
 #include "demo/credits.h"
 #include "demo/headings.h"
 #include "demo/music.h"
@@ -17,8 +18,11 @@ std::vector<DemoFile> buildDemoText()
     files.push_back({"data\\13.txt", keyLetterFile()});
     files.push_back({"data\\1c2.txt", formRangeFile()});
     files.push_back({"data\\1c1.txt", formGlyphFile()});
-    for (auto& file : readingFiles())
-        files.push_back(std::move(file));
+    auto reading = readingFiles();
+    auto books = bookFiles(reading);
+    for (auto* family : {&reading, &books})
+        for (auto& file : *family)
+            files.push_back(std::move(file));
     return files;
 }
 

@@ -54,6 +54,16 @@ constexpr std::span<const std::string_view> kPools[] = {
 
 } // namespace
 
+std::string_view commentarySura(int n)
+{
+    return kSuras[static_cast<std::size_t>(n / 2)];
+}
+
+std::string commentaryHeading(int n)
+{
+    return "سورة " + std::string(commentarySura(n)) + "، المقطع " + std::to_string(n % 2 + 1);
+}
+
 std::vector<DemoFile> commentaryFiles()
 {
     Prose prose(0x54414653); // "TAFS"
@@ -66,8 +76,7 @@ std::vector<DemoFile> commentaryFiles()
             sections.push_back(Prose::wrap(prose.paragraph(pool, 1 + prose.below(3), slots)));
         if (n % 3 == 0)
             sections[0].clear(); // no occasion of revelation recorded
-        const std::string heading = "سورة " + sura + "، المقطع " + std::to_string(n % 2 + 1);
-        articles.add(heading, sections);
+        articles.add(commentaryHeading(n), sections);
     }
     return {
         {"data\\1kenor618", articles.locators()},

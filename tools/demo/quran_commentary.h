@@ -3,6 +3,8 @@
 // sub-sections each, one article per passage of the viewer's book.
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "demo/content_writer.h"
@@ -10,6 +12,12 @@
 namespace ovta::demo {
 
 inline constexpr int kCommentaryCount = 40;
+
+// Article n (0-based) comments on passage n % 2 + 1 of sura n / 2; its
+// first line is its heading ("سورة البقرة، المقطع 2"). The Quran section's
+// book (frm64) lists the articles under these headings.
+std::string_view commentarySura(int n);
+std::string commentaryHeading(int n);
 
 std::vector<DemoFile> commentaryFiles();
 
