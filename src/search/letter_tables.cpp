@@ -49,11 +49,10 @@ LetterForms LetterTables::formsOf(int letter) const
         return forms;
     const std::int64_t count = last - first + 1;
     if (count > 4)
-        failContent<RangeError>(FormRangeFile, "letter " + std::to_string(letter) + " has " +
-                                                   std::to_string(count) + " forms (" +
-                                                   std::to_string(first) + " to " +
-                                                   std::to_string(last) +
-                                                   "); a letter has at most four");
+        failContent<RangeError>(FormRangeFile,
+                                "letter " + std::to_string(letter) + " has " +
+                                    std::to_string(count) + " forms (" + std::to_string(first) +
+                                    " to " + std::to_string(last) + "); a letter has at most four");
     if (count < 1 || count == 3)
         return forms;
     for (std::int64_t i = 0; i < count; ++i) {

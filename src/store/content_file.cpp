@@ -35,7 +35,7 @@ ssize_t readOnce(int fd, std::int64_t offset, char* out, std::size_t count)
 }  // namespace
 
 std::optional<std::filesystem::path> ContentFile::regularFile(const ContentDir& dir,
-                                                             std::string_view contentName)
+                                                              std::string_view contentName)
 {
     auto path = dir.resolve(contentName);
     if (!path || !isRegular(*path))

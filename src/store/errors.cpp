@@ -23,8 +23,8 @@ std::string quoteBytes(std::string_view bytes)
 
 std::string contentErrorText(std::string_view contentName, std::string_view problem)
 {
-    std::string text = contentName.empty() ? std::string("(no file)")
-                                           : "\"" + std::string(contentName) + "\"";
+    std::string text =
+        contentName.empty() ? std::string("(no file)") : "\"" + std::string(contentName) + "\"";
     text += ": ";
     text += problem;
     return text;

@@ -88,9 +88,8 @@ IndexList IndexList::fromBytes(std::string name, std::string_view bytes)
 const std::string& IndexList::line(std::int64_t index) const
 {
     if (index < 0 || static_cast<std::uint64_t>(index) >= lines_.size())
-        failContent<RangeError>(name_, "line index " + std::to_string(index) +
-                                           " is outside its " + std::to_string(lines_.size()) +
-                                           " lines");
+        failContent<RangeError>(name_, "line index " + std::to_string(index) + " is outside its " +
+                                           std::to_string(lines_.size()) + " lines");
     return lines_[static_cast<std::size_t>(index)];
 }
 
@@ -128,8 +127,8 @@ std::int32_t IndexList::field(std::int64_t record, std::int64_t recordSize,
         __builtin_mul_overflow(kFieldWidth, fieldIndex, &fieldOffset) ||
         __builtin_add_overflow(recordStart, fieldOffset, &position) ||
         __builtin_add_overflow(position, 1, &position))
-        failContent<ConversionError>(name_, "field " + std::to_string(fieldNumber) +
-                                                " of record " + std::to_string(record) +
+        failContent<ConversionError>(name_, "field " + std::to_string(fieldNumber) + " of record " +
+                                                std::to_string(record) +
                                                 " lies outside the list text");
     return field(position);
 }

@@ -373,8 +373,9 @@ TEST(ShapingTables, TheRangeErrorLeavesTheTextAsItWas)
         e.character('4');
         FAIL() << "a range of five forms is refused";
     } catch (const RangeError& error) {
-        EXPECT_STREQ(error.what(),
-                     "\"data\\1c2.txt\": letter 17 has 5 forms (1 to 5); a letter has at most four");
+        EXPECT_STREQ(
+            error.what(),
+            "\"data\\1c2.txt\": letter 17 has 5 forms (1 to 5); a letter has at most four");
     }
     EXPECT_EQ(hex(e.text()), "4B 4D");
     EXPECT_EQ(e.caret(), 1u);

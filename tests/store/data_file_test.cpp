@@ -76,11 +76,12 @@ TEST(DataFile, TextsKeepNoMoreMemoryThanTheirBytesWhateverLengthIsAsked)
     const std::string filler(1024 * 1024, 'f');
     const std::string longText(150 * 1024, 'x');
     FixtureDir content;
-    content.write("data/kenor02", std::string("short", 5) + '\0' + filler + '\0' + longText +
-                                      '\0' + filler + '\0' + "to the end");
+    content.write("data/kenor02", std::string("short", 5) + '\0' + filler + '\0' + longText + '\0' +
+                                      filler + '\0' + "to the end");
     const auto file = DataFile::open(ContentDir(content.path()), "data\\kenor02");
     const std::int64_t longAt = 5 + 1 + static_cast<std::int64_t>(filler.size()) + 1;
-    const std::int64_t endAt = longAt + static_cast<std::int64_t>(longText.size() + 1 + filler.size() + 1);
+    const std::int64_t endAt =
+        longAt + static_cast<std::int64_t>(longText.size() + 1 + filler.size() + 1);
     struct Case {
         std::int64_t offset;
         std::int64_t length;
