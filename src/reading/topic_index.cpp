@@ -13,8 +13,8 @@ constexpr int kArticle = 32;
 
 [[noreturn]] void full(const char* table, int capacity, const IndexList& from)
 {
-    throw RangeError(std::string("the ") + table + " of frm04 holds " + std::to_string(capacity) +
-                     " entries; index list " + from.name() + " names one more");
+    failContent<RangeError>(from.name(), "names more entries than the " + std::to_string(capacity) +
+                                             " of the " + table + " of frm04");
 }
 
 } // namespace

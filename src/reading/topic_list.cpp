@@ -46,10 +46,10 @@ void TopicList::scan(const IndexList& topics, const DataFile& titles, const Topi
         // The number is stored before the title is read, so a full table
         // stops the scan without the surplus title.
         if (count() >= rules.capacity)
-            throw RangeError("the number table of " + std::string(rules.screen) + " holds " +
-                             std::to_string(rules.capacity) + " entries; record " +
-                             std::to_string(k + 1) + " of index list " + topics.name() +
-                             " is one too many");
+            failContent<RangeError>(
+                topics.name(), "record " + std::to_string(k + 1) + " is one too many for the " +
+                                   std::to_string(rules.capacity) +
+                                   " entries of the number table of " + rules.screen);
         const std::int64_t number = static_cast<std::int64_t>(t.article) + rules.numberOffset;
         numbers_.push_back(static_cast<int>(number));
         try {

@@ -49,18 +49,19 @@ LetterForms LetterTables::formsOf(int letter) const
         return forms;
     const std::int64_t count = last - first + 1;
     if (count > 4)
-        throw RangeError("letter " + std::to_string(letter) + " of " + FormRangeFile + " has " +
-                         std::to_string(count) + " forms (" + std::to_string(first) + " to " +
-                         std::to_string(last) + "); a letter has at most four");
+        failContent<RangeError>(FormRangeFile,
+                                "letter " + std::to_string(letter) + " has " +
+                                    std::to_string(count) + " forms (" + std::to_string(first) +
+                                    " to " + std::to_string(last) + "); a letter has at most four");
     if (count < 1 || count == 3)
         return forms;
     for (std::int64_t i = 0; i < count; ++i) {
         const std::int64_t index = first + i;
         const std::int32_t code = formGlyphs_.field(kFieldWidth * index + 1);
         if (code < 1 || code > 255)
-            throw RangeError("glyph code " + std::to_string(code) + " at form index " +
-                             std::to_string(index) + " of " + FormGlyphFile +
-                             " is outside 1 to 255");
+            failContent<RangeError>(FormGlyphFile, "glyph code " + std::to_string(code) +
+                                                       " at form index " + std::to_string(index) +
+                                                       " is outside 1 to 255");
         forms.glyphs[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(code);
     }
     forms.count = static_cast<int>(count);

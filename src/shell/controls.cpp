@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "store/content_dir.h"
+#include "store/content_file.h"
 #include "store/errors.h"
 #include "shell/error_report.h"
 #include "shell/pointer.h"
@@ -82,10 +83,12 @@ void ImageControl::setPicture(const QPixmap& picture)
 
 void ImageControl::loadPicture(const std::string& contentName)
 {
-    const auto path = ContentDir::current().resolve(contentName);
+    // The store reads the bytes, so Qt never opens a content path itself.
+    const std::string bytes = ContentFile::readAll(ContentDir::current(), contentName);
     QPixmap picture;
-    if (!path || !picture.load(QString::fromStdString(path->string())))
-        throw FileError("Cannot open picture \"" + contentName + "\"");
+    if (!picture.loadFromData(
+            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+        failContent<FileError>(contentName, "is not a picture");
     setPicture(picture);
 }
 

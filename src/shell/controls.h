@@ -60,7 +60,8 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
     // Loads a picture file of the content ("data1\\kenor001.bmp"); throws
-    // FileError naming it when it is missing or not a picture.
+    // FileError naming it when it cannot be opened or read, or is not a
+    // picture. The picture shown stays as it was then.
     void loadPicture(const std::string& contentName);
     // Stretched to the control's size instead of drawn at its corner.
     void setStretch(bool stretch) { stretch_ = stretch; update(); }

@@ -1,6 +1,5 @@
 #include "shell/glyph_text.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QPainter>
@@ -9,6 +8,8 @@
 #include <vector>
 
 #include "store/content_dir.h"
+#include "store/content_file.h"
+#include "store/errors.h"
 
 namespace ovta {
 namespace {
@@ -26,15 +27,16 @@ Installed& installed()
 
 const char* fileOf(GlyphFace face) { return face == GlyphFace::Glyf01 ? "glyf01.ttf" : "glyf01b.ttf"; }
 
+// A font file that cannot be read is passed over like a missing one: the
+// screens then draw with no glyph face.
 QByteArray readFontFile(GlyphFace face)
 {
-    const auto path = ContentDir::current().resolve(fileOf(face));
-    if (!path)
+    try {
+        const std::string bytes = ContentFile::readAll(ContentDir::current(), fileOf(face));
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    } catch (const FileError&) {
         return {};
-    QFile file(QString::fromStdString(path->string()));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    }
 }
 
 std::map<std::pair<int, int>, GlyphFont>& cache()

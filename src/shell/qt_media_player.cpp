@@ -1,6 +1,7 @@
 #include "shell/qt_media_player.h"
 
 #include "store/content_dir.h"
+#include "store/content_file.h"
 
 #include <QAudioOutput>
 #include <QEvent>
@@ -11,7 +12,6 @@
 #include <QVideoSink>
 #include <QVideoWidget>
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 
 namespace ovta {
@@ -171,11 +171,10 @@ void QtMediaPlayer::resetPlayState()
 void QtMediaPlayer::open()
 {
     close();
-    const auto path = ContentDir::current().resolve(fileName_.toStdString());
-    std::error_code ec;
     // Only a regular file: reading a pipe or a device would block the
     // backend inside this call.
-    if (!path || !std::filesystem::is_regular_file(*path, ec)) {
+    const auto path = ContentFile::regularFile(ContentDir::current(), fileName_.toStdString());
+    if (!path) {
         const MediaError error = openError();
         traceError(error.what());
         throw error;

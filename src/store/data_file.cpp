@@ -1,101 +1,62 @@
 #include "store/data_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstring>
 #include <exception>
-#include <utility>
+#include <vector>
 
 #include "store/errors.h"
 
 namespace ovta {
+namespace {
+
+// Texts are read through a scratch buffer of at most this many bytes, so
+// that a damaged length asks for no more memory than the text really takes.
+constexpr std::int64_t kScratch = 64 * 1024;
+
+}  // namespace
 
 DataFile DataFile::open(const ContentDir& dir, std::string_view contentName)
 {
     DataFile file;
     try {
         file.name_ = std::string(contentName);
-        const auto path = dir.resolve(contentName);
-        if (!path)
-            return file;
-        // Non-blocking, so that a FIFO named in damaged content cannot hang
-        // the open; anything but a regular file is refused just after.
-        int fd = -1;
-        do {
-            fd = ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        } while (fd < 0 && errno == EINTR);
-        if (fd < 0)
-            return file;
-        struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(fd);
-            return file;
-        }
-        file.fd_ = fd;
+        file.file_ = ContentFile::open(dir, contentName);
     } catch (const std::exception&) {
-        // Resolving can only fail by running out of memory; the handle stays invalid.
+        // A file that cannot be opened (or memory running out while resolving
+        // its name) leaves the handle invalid: reads through it give nothing.
     }
     return file;
-}
-
-DataFile::~DataFile() { close(); }
-
-DataFile::DataFile(DataFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), name_(std::move(other.name_))
-{
-}
-
-DataFile& DataFile::operator=(DataFile&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-        name_ = std::move(other.name_);
-    }
-    return *this;
-}
-
-void DataFile::close() noexcept
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
 }
 
 std::string DataFile::read(std::int64_t offset, std::int64_t length) const
 {
     if (length < 0)
-        throw RangeError("negative length " + std::to_string(length) + " reading data file " +
-                         name_);
-    if (fd_ < 0 || offset < 0 || length == 0)
+        failContent<RangeError>(name_, "negative text length " + std::to_string(length));
+    if (!valid() || offset < 0 || length == 0)
         return {};
-    // Damaged content may ask for gigabytes: never reserve more than the file
-    // still holds after the offset. The size is taken per read because the
-    // file is shared and may change under us.
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0 || st.st_size <= offset)
+    // The size is taken per read because the file is shared and may change
+    // under us; damaged content may ask for gigabytes past its end.
+    const std::int64_t size = file_.size();
+    if (size <= offset)
         return {};
-    const auto wanted =
-        static_cast<std::size_t>(std::min<std::int64_t>(length, st.st_size - offset));
-    std::string text(wanted, '\0');
-    std::size_t got = 0;
-    while (got < wanted) {
-        const ssize_t n = ::pread(fd_, text.data() + got, wanted - got,
-                                  static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+    std::int64_t left = std::min(length, size - offset);
+    std::vector<char> scratch(static_cast<std::size_t>(std::min(left, kScratch)));
+    std::string text;
+    for (std::int64_t at = offset; left > 0;) {
+        const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, kScratch));
+        const std::size_t got = file_.readAt(at, scratch.data(), want);
+        const void* zero = std::memchr(scratch.data(), '\0', got);
+        const std::size_t keep =
+            zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - scratch.data()) : got;
+        text.append(scratch.data(), keep);
+        if (zero || got < want)
             break;
-        got += static_cast<std::size_t>(n);
+        at += static_cast<std::int64_t>(got);
+        left -= static_cast<std::int64_t>(got);
     }
-    text.resize(got);
-    const auto zero = text.find('\0');
-    if (zero != std::string::npos)
-        text.resize(zero);
+    // Appending chunk by chunk grows the capacity ahead of the text.
+    text.shrink_to_fit();
     return text;
 }
 

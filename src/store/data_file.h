@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "store/content_dir.h"
+#include "store/content_file.h"
 
 namespace ovta {
 
@@ -20,13 +21,7 @@ public:
     // a regular file or cannot be opened gives an invalid handle.
     static DataFile open(const ContentDir& dir, std::string_view contentName);
 
-    ~DataFile();
-    DataFile(DataFile&& other) noexcept;
-    DataFile& operator=(DataFile&& other) noexcept;
-    DataFile(const DataFile&) = delete;
-    DataFile& operator=(const DataFile&) = delete;
-
-    bool valid() const { return fd_ >= 0; }
+    bool valid() const { return file_.isOpen(); }
 
     // The content name it was opened with (kept for invalid handles too).
     const std::string& name() const { return name_; }
@@ -34,13 +29,12 @@ public:
     // The text of `length` bytes at byte `offset`, cut before the first zero
     // byte. Past the end it is the bytes there are (possibly none); a negative
     // offset, like an invalid handle, gives the empty text. Throws RangeError
-    // naming the file for a negative length, before anything is read.
+    // naming the file for a negative length, before anything is read. The
+    // text holds no more memory than its own bytes, whatever length was asked.
     std::string read(std::int64_t offset, std::int64_t length) const;
 
 private:
-    void close() noexcept;
-
-    int fd_ = -1;
+    ContentFile file_;
     std::string name_;
 };
 

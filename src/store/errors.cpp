@@ -7,9 +7,9 @@ std::string quoteBytes(std::string_view bytes)
     static const char hex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(bytes.size() + 2);
-    out += '\'';
+    out += '"';
     for (unsigned char c : bytes) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
+        if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
             out += static_cast<char>(c);
         } else {
             out += "\\x";
@@ -17,8 +17,17 @@ std::string quoteBytes(std::string_view bytes)
             out += hex[c & 0xF];
         }
     }
-    out += '\'';
+    out += '"';
     return out;
+}
+
+std::string contentErrorText(std::string_view contentName, std::string_view problem)
+{
+    std::string text =
+        contentName.empty() ? std::string("(no file)") : "\"" + std::string(contentName) + "\"";
+    text += ": ";
+    text += problem;
+    return text;
 }
 
 }  // namespace ovta

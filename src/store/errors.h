@@ -1,5 +1,8 @@
 // Typed errors of the model. Every text says what failed and names the file
 // or quotes the field, so the central error report can show it as it stands.
+// Errors about a content file all read the same way: the content name in
+// double quotes, a colon, then the problem, with no full stop (the report
+// adds one):  "data\1kenor01": field "12ab    " at character 17 is not a number
 #pragma once
 
 #include <stdexcept>
@@ -37,8 +40,20 @@ public:
     using Error::Error;
 };
 
-// Quotes a piece of content text for an error message: printable ASCII stays,
-// every other byte is shown as \xHH, so glyph text never garbles a message box.
+// Quotes a piece of content text for an error message, in double quotes:
+// printable ASCII stays, every other byte (and the quote and the backslash)
+// is shown as \xHH, so glyph text never garbles a message box.
 std::string quoteBytes(std::string_view bytes);
+
+// The text of an error about content file `contentName`: the name in double
+// quotes, a colon and `problem`. A file or list that was never loaded has no
+// name; it is called (no file).
+std::string contentErrorText(std::string_view contentName, std::string_view problem);
+
+template <typename E>
+[[noreturn]] void failContent(std::string_view contentName, std::string_view problem)
+{
+    throw E(contentErrorText(contentName, problem));
+}
 
 }  // namespace ovta

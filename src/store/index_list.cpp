@@ -1,12 +1,10 @@
 #include "store/index_list.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
-#include <system_error>
 
+#include "store/content_file.h"
 #include "store/errors.h"
 
 namespace ovta {
@@ -66,19 +64,9 @@ std::vector<std::string> splitLines(std::string_view bytes)
 
 IndexList IndexList::load(const ContentDir& dir, std::string_view contentName)
 {
-    const std::string name(contentName);
-    const auto path = dir.resolve(contentName);
-    // Only a regular file: opening a FIFO or device named in damaged content could block.
-    std::error_code ec;
-    if (!path || !std::filesystem::is_regular_file(*path, ec))
-        throw FileError("cannot open index list " + name);
-    std::ifstream in(*path, std::ios::binary);
-    if (!in)
-        throw FileError("cannot open index list " + name);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        throw FileError("cannot read index list " + name);
-    return fromBytes(name, bytes);
+    std::string name(contentName);
+    const std::string bytes = ContentFile::readAll(dir, name);
+    return fromBytes(std::move(name), bytes);
 }
 
 IndexList IndexList::fromBytes(std::string name, std::string_view bytes)
@@ -100,8 +88,8 @@ IndexList IndexList::fromBytes(std::string name, std::string_view bytes)
 const std::string& IndexList::line(std::int64_t index) const
 {
     if (index < 0 || static_cast<std::uint64_t>(index) >= lines_.size())
-        throw RangeError("line index " + std::to_string(index) + " is outside the " +
-                         std::to_string(lines_.size()) + " lines of " + describe());
+        failContent<RangeError>(name_, "line index " + std::to_string(index) + " is outside its " +
+                                           std::to_string(lines_.size()) + " lines");
     return lines_[static_cast<std::size_t>(index)];
 }
 
@@ -122,7 +110,8 @@ std::int32_t IndexList::field(std::int64_t position) const
                            ? parseField(fieldText)
                            : std::nullopt;
     if (!value)
-        failField("field at position " + std::to_string(position), fieldText);
+        failContent<ConversionError>(name_, "field " + quoteBytes(fieldText) + " at character " +
+                                                std::to_string(position) + " is not a number");
     return *value;
 }
 
@@ -138,8 +127,9 @@ std::int32_t IndexList::field(std::int64_t record, std::int64_t recordSize,
         __builtin_mul_overflow(kFieldWidth, fieldIndex, &fieldOffset) ||
         __builtin_add_overflow(recordStart, fieldOffset, &position) ||
         __builtin_add_overflow(position, 1, &position))
-        failField("field " + std::to_string(fieldNumber) + " of record " + std::to_string(record),
-                  {});
+        failContent<ConversionError>(name_, "field " + std::to_string(fieldNumber) + " of record " +
+                                                std::to_string(record) +
+                                                " lies outside the list text");
     return field(position);
 }
 
@@ -148,17 +138,6 @@ std::int64_t IndexList::recordCount(std::int64_t recordSize) const
     if (recordSize <= 0)
         return 0;
     return static_cast<std::int64_t>(text_.size()) / recordSize;
-}
-
-void IndexList::failField(std::string_view where, std::string_view fieldText) const
-{
-    throw ConversionError(std::string(where) + " of " + describe() +
-                          " is not a number: " + quoteBytes(fieldText));
-}
-
-std::string IndexList::describe() const
-{
-    return name_.empty() ? std::string("an index list that was not loaded") : "index list " + name_;
 }
 
 }  // namespace ovta

@@ -55,9 +55,6 @@ public:
     std::int64_t recordCount(std::int64_t recordSize) const;
 
 private:
-    [[noreturn]] void failField(std::string_view where, std::string_view fieldText) const;
-    std::string describe() const;
-
     std::string name_;
     std::vector<std::string> lines_;
     std::string text_;

@@ -1,9 +1,7 @@
 #include "store/title_table.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "store/content_dir.h"
+#include "store/content_file.h"
 #include "store/errors.h"
 
 namespace ovta {
@@ -30,13 +28,7 @@ void TitleTable::clear()
 void TitleTable::load(const ContentDir& dir)
 {
     clear();
-    const auto path = dir.resolve(kFile);
-    std::ifstream in;
-    if (path)
-        in.open(*path, std::ios::binary);
-    if (!in.is_open() || !in)
-        throw FileError(std::string("Cannot open file \"") + kFile + "\"");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = ContentFile::readAll(dir, kFile);
 
     std::size_t at = 0;
     int k = 0;
@@ -45,7 +37,7 @@ void TitleTable::load(const ContentDir& dir)
         if (end == std::string::npos)
             end = text.size();
         if (k == Size)
-            throw RangeError(std::string("\"") + kFile + "\" has more than 120 lines");
+            failContent<RangeError>(kFile, "has more than 120 lines");
         entries_[static_cast<std::size_t>(k++)] = text.substr(at, end - at);
         filled_ = k;
         at = end;

@@ -16,9 +16,9 @@ public:
     // Entry k (1..120); out of range gives the empty text.
     const std::string& entry(int k) const;
 
-    // Reads the file line by line (breaks at CR, LF or CR LF). A missing
-    // file throws FileError and leaves the table empty; a 121st line throws
-    // RangeError with entries 1..120 kept.
+    // Reads the file line by line (breaks at CR, LF or CR LF). A file that is
+    // missing, not a regular file or unreadable throws FileError and leaves
+    // the table empty; a 121st line throws RangeError with entries 1..120 kept.
     void load(const ContentDir& dir);
 
     void clear();

@@ -10,6 +10,8 @@
 #include "shell/controls.h"
 #include "shell/glyph_text.h"
 #include "shell/pointer.h"
+#include "support/fifo_stand_in.h"
+#include "support/fixture_dir.h"
 
 namespace ovta {
 namespace {
@@ -106,6 +108,36 @@ TEST_F(GlyphLabel, BoldFaceDrawsHeavier)
     };
     EXPECT_GT(ink(render(word, Qt::AlignLeft, GlyphFace::Glyf02)),
               ink(render(word, Qt::AlignLeft, GlyphFace::Glyf01)));
+}
+
+// A font file that cannot be opened is passed over as if it were missing,
+// and a pipe in its place must not hold up start-up.
+TEST(GlyphFontInstall, PipesAndDirectoriesInPlaceOfTheFontFilesArePassedOver)
+{
+    test::FixtureDir content;
+    const test::FifoStandIn fifo(content.path() / "glyf01.ttf");
+    std::filesystem::create_directories(content.path() / "glyf01b.ttf");
+    ContentDir::setCurrent(content.path());
+    removeGlyphFonts();
+    installGlyphFonts();
+    EXPECT_FALSE(GlyphFont::get(GlyphFace::Glyf01, 14).valid());
+    EXPECT_FALSE(GlyphFont::get(GlyphFace::Glyf02, 14).valid());
+    EXPECT_EQ(fifo.opens(), 0);
+    removeGlyphFonts();
+    ContentDir::setCurrent(".");
+}
+
+TEST_F(GlyphLabel, APipeInPlaceOfOneFontLeavesTheOtherInstalled)
+{
+    test::FixtureDir content;
+    const test::FifoStandIn fifo(content.path() / "glyf01.ttf");
+    std::filesystem::copy_file(demoDir() / "glyf01b.ttf", content.path() / "GLYF01B.TTF");
+    ContentDir::setCurrent(content.path());
+    removeGlyphFonts();
+    installGlyphFonts();
+    EXPECT_FALSE(GlyphFont::get(GlyphFace::Glyf01, 14).valid());
+    EXPECT_TRUE(GlyphFont::get(GlyphFace::Glyf02, 14).valid());
+    EXPECT_EQ(fifo.opens(), 0);
 }
 
 TEST(PointerShapes, FiveShapesLoadWithTheirHotSpotAtTheTopLeft)

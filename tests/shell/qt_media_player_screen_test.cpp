@@ -4,6 +4,7 @@
 #include "shell/qt_media_player.h"
 
 #include "store/content_dir.h"
+#include "support/fifo_stand_in.h"
 #include "support/fixture_dir.h"
 
 #include <QElapsedTimer>
@@ -307,8 +308,10 @@ TEST_F(QtMediaPlayerTest, FilesThatDoNotOpenThrowWithTheirNameAndLeaveItClosed)
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
     content.write("data1\\noise.avi", noise);
     fs::create_directories(content.path() / "data1" / "folder.avi");
+    const test::FifoStandIn pipe(content.path() / "data1" / "pipe.wav");
 
     const char* const names[] = {"data1\\gone.avi",
+                                 "data1\\pipe.wav",
                                  "data1\\corrupt.wav",
                                  "data1\\text.avi",
                                  "data1\\noise.avi",
@@ -330,6 +333,7 @@ TEST_F(QtMediaPlayerTest, FilesThatDoNotOpenThrowWithTheirNameAndLeaveItClosed)
         EXPECT_FALSE(player.isOpen());
         EXPECT_THROW(player.position(), MediaError);
     }
+    EXPECT_EQ(pipe.opens(), 0) << "the backend must not be handed a pipe";
 }
 
 TEST_F(QtMediaPlayerTest, EveryCallButCloseThrowsWhenNotOpen)

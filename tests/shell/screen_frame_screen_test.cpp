@@ -227,12 +227,12 @@ TEST_F(FrameTest, ErrorInAHandlerIsReportedOnceAndTheRunGoesOn)
 {
     TProbe* probe = openScreen<TProbe>();
     probe->button->onClick = [](Control*) {
-        throw FileError("Cannot open file data\\kenor09");
+        throw FileError("\"data\\kenor09\": cannot be opened");
     };
     QTest::mouseClick(probe->button, Qt::LeftButton);
     ASSERT_EQ(errors->shown().size(), 1u);
-    EXPECT_EQ(errors->shown()[0], "Cannot open file data\\kenor09.");
-    EXPECT_TRUE(hasTrace("ovta: error text=Cannot open file data\\kenor09."));
+    EXPECT_EQ(errors->shown()[0], "\"data\\kenor09\": cannot be opened.");
+    EXPECT_TRUE(hasTrace("ovta: error text=\"data\\kenor09\": cannot be opened."));
     // Still on top and still answering.
     probe->button->onClick = [probe](Control*) { ++probe->clicks; };
     QTest::mouseClick(probe->button, Qt::LeftButton);

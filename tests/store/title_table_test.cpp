@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "store/content_dir.h"
 #include "store/errors.h"
+#include "support/fifo_stand_in.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -71,24 +75,42 @@ TEST(TitleTable, LineAfterTheLastEntryIsARangeErrorKeepingTheTable)
     test::FixtureDir dir;
     dir.write("data\\kenor002", lines(121));
     TitleTable table;
-    EXPECT_THROW(table.load(ContentDir(dir.path())), RangeError);
+    try {
+        table.load(ContentDir(dir.path()));
+        ADD_FAILURE() << "no error";
+    } catch (const RangeError& e) {
+        EXPECT_STREQ(e.what(), "\"data\\kenor002\": has more than 120 lines");
+    }
     EXPECT_EQ(table.filled(), 120);
     EXPECT_EQ(table.entry(120), "t120");
     EXPECT_EQ(table.entry(1), "t1");
 }
 
-TEST(TitleTable, MissingFileIsAFileErrorNamingItAndLeavesTheTableEmpty)
+TEST(TitleTable, FileThatCannotBeOpenedIsAFileErrorNamingItAndLeavesTheTableEmpty)
 {
-    test::FixtureDir dir;
-    TitleTable table;
-    try {
-        table.load(ContentDir(dir.path()));
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("data\\kenor002"), std::string::npos) << e.what();
+    test::FixtureDir good;
+    good.write("data/kenor002", lines(3));
+    for (const char* standIn : {"a pipe", "nothing", "a directory"}) {
+        SCOPED_TRACE(standIn);
+        test::FixtureDir dir;
+        std::unique_ptr<test::FifoStandIn> fifo;
+        if (standIn == std::string("a directory"))
+            std::filesystem::create_directories(dir.path() / "data/kenor002");
+        if (standIn == std::string("a pipe"))
+            fifo = std::make_unique<test::FifoStandIn>(dir.path() / "data/kenor002");
+        TitleTable table;
+        table.load(ContentDir(good.path()));
+        try {
+            table.load(ContentDir(dir.path()));
+            ADD_FAILURE() << "no error";
+        } catch (const FileError& e) {
+            EXPECT_STREQ(e.what(), "\"data\\kenor002\": cannot be opened");
+        }
+        EXPECT_EQ(table.filled(), 0);
+        EXPECT_EQ(table.entry(1), "");
+        if (fifo)
+            EXPECT_EQ(fifo->opens(), 0) << "the pipe must not even be opened";
     }
-    EXPECT_EQ(table.filled(), 0);
-    EXPECT_EQ(table.entry(1), "");
 }
 
 TEST(TitleTable, EntriesOutsideTheTableAreEmpty)
