@@ -7,7 +7,8 @@ CaptionSplit splitCaption(std::string_view text, const TextWidth& width, int lim
     std::string_view rest = text;
     while (width(rest) >= limit) {
         const auto blank = rest.find(' ');
-        if (blank == std::string_view::npos || blank + 1 >= rest.size())
+        if (blank == std::string_view::npos ||
+            rest.find_first_not_of(' ', blank + 1) == std::string_view::npos)
             break;
         rest.remove_prefix(blank + 1);
     }

@@ -14,9 +14,9 @@ namespace ovta {
 
 // Splits `text` into the words moved off its start (`moved`) and what is
 // left (`rest`): words move one by one until the rest is narrower than
-// `limit`. A word is moved only when something is left after it, so the
-// move ends when the rest holds no blank before its last character; the
-// rest is then left as wide as it is.
+// `limit`. A word is moved only when another word is left after it, so the
+// move ends when the rest is down to one word (with any blanks around it),
+// which is then left as wide as it is.
 struct CaptionSplit {
     std::string moved;
     std::string rest;
