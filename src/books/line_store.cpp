@@ -1,5 +1,6 @@
 #include "books/line_store.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ovta {
@@ -40,6 +41,16 @@ bool LineStore::fits(std::string_view s) const
     return width_(s) <= limit_;
 }
 
+bool LineStore::fitsStart(std::string_view rest, std::size_t length, std::size_t fitting) const
+{
+    // A word end far beyond the last start that fitted (a very long word)
+    // is approached by doubling, so that it costs about a line to refuse.
+    for (std::size_t probe = std::max<std::size_t>(2 * fitting, 64); probe < length; probe *= 2)
+        if (!fits(rest.substr(0, probe)))
+            return false;
+    return fits(rest.substr(0, length));
+}
+
 void LineStore::wrap(std::string_view paragraph)
 {
     if (!width_ || limit_ <= 0 || paragraph.empty()) {
@@ -48,19 +59,19 @@ void LineStore::wrap(std::string_view paragraph)
     }
     std::string_view rest = paragraph;
     while (!rest.empty()) {
-        if (fits(rest)) {
-            lines_.emplace_back(rest);
-            return;
-        }
-        // The last blank that ends a word whose line still fits.
+        // Word ends, left to right, and the end of the paragraph: the last
+        // one whose line fits. Only the words of one line are measured, so
+        // a long paragraph costs in proportion to its length.
         std::size_t best = std::string_view::npos;
-        for (std::size_t blank = rest.find(' '); blank != std::string_view::npos;
-             blank = rest.find(' ', blank + 1)) {
-            if (blank == 0 || rest[blank - 1] == ' ')
+        std::size_t fitting = 0;
+        for (std::size_t end = 0; end < rest.size();) {
+            const auto blank = rest.find(' ', end + 1);
+            end = blank == std::string_view::npos ? rest.size() : blank;
+            if (rest[end - 1] == ' ')
                 continue;
-            if (!fits(rest.substr(0, blank)))
+            if (!fitsStart(rest, end, fitting))
                 break;
-            best = blank;
+            best = fitting = end;
         }
         std::size_t cut = 0;
         if (best != std::string_view::npos) {
@@ -77,16 +88,23 @@ void LineStore::wrap(std::string_view paragraph)
 
 std::size_t LineStore::breakInside(std::string_view rest) const
 {
-    // The longest start of `rest` that fits, by halving; one character at
-    // least, so that every line takes something.
+    // The longest start of `rest` that fits: doubling to bracket it, then
+    // halving, so only about a line's worth is ever measured. One character
+    // at least, so that every line takes something.
+    const std::size_t n = rest.size();
     std::size_t lo = 1;
-    std::size_t hi = rest.size();
-    while (lo < hi) {
-        const std::size_t mid = lo + (hi - lo + 1) / 2;
+    std::size_t hi = 2;
+    while (hi <= n && fits(rest.substr(0, hi))) {
+        lo = hi;
+        hi *= 2;
+    }
+    std::size_t top = std::min(hi - 1, n);
+    while (lo < top) {
+        const std::size_t mid = lo + (top - lo + 1) / 2;
         if (fits(rest.substr(0, mid)))
             lo = mid;
         else
-            hi = mid - 1;
+            top = mid - 1;
     }
     return lo;
 }

@@ -32,6 +32,7 @@ public:
 
 private:
     bool fits(std::string_view s) const;
+    bool fitsStart(std::string_view rest, std::size_t length, std::size_t fitting) const;
     void wrap(std::string_view paragraph);
     std::size_t breakInside(std::string_view rest) const;
 

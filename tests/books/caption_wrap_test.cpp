@@ -73,6 +73,25 @@ TEST(QuestionTitle, LinesRunFromTheRightEndOfTheTitle)
     }
 }
 
+// A damaged title can be as long as its data file; wrapping it must stay in
+// proportion to its length.
+TEST(QuestionTitle, MeasuresAboutALineForEachLine)
+{
+    std::string title;
+    while (title.size() < 200000)
+        title += "ab ";
+    std::size_t measured = 0;
+    const auto lines = wrapQuestionTitle(
+        title,
+        [&measured](std::string_view s) {
+            measured += s.size();
+            return 10 * static_cast<int>(s.size());
+        },
+        361);
+    EXPECT_GT(lines.size(), 5000u);
+    EXPECT_LT(measured, 50 * title.size());
+}
+
 TEST(QuestionTitle, EndsForEveryWidthEvenWhenNothingFits)
 {
     const std::string title = "a bb ccc dddd eeeee ffffff ";

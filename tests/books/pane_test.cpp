@@ -155,6 +155,8 @@ TEST(LineStore, WrapsAtBlanksAndKeepsTheTextsOwnBreaks)
         {"long word", "abcdefgh", 30, {"abc", "def", "gh"}},
         {"long word after a short one", "ab cdefgh", 30, {"ab ", "cde", "fgh"}},
         {"narrower than one character", "abc", 5, {"a", "b", "c"}},
+        {"only blanks", "     ", 20, {"     "}},
+        {"blanks before a long word", "  abcdef", 30, {"  a", "bcd", "ef"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,6 +165,29 @@ TEST(LineStore, WrapsAtBlanksAndKeepsTheTextsOwnBreaks)
         store.setText(c.text);
         EXPECT_EQ(store.lines(), c.lines);
         EXPECT_EQ(store.count(), static_cast<int>(c.lines.size()));
+    }
+}
+
+// A damaged locator can hand the box megabytes; wrapping must stay in
+// proportion to the text, not measure the rest of it for every line.
+TEST(LineStore, MeasuresAboutALineForEachLine)
+{
+    for (const std::string word : {"ab ", "abcdefghijklmnopqrstuvwxyz"}) {
+        SCOPED_TRACE(word);
+        std::string text;
+        while (text.size() < 200000)
+            text += word;
+        std::size_t measured = 0;
+        LineStore store;
+        store.setMeasure(
+            [&measured](std::string_view s) {
+                measured += s.size();
+                return 10 * static_cast<int>(s.size());
+            },
+            300);
+        store.setText(text);
+        EXPECT_GT(store.count(), 6000);
+        EXPECT_LT(measured, 50 * text.size());
     }
 }
 
