@@ -92,8 +92,8 @@ int main()
     const auto root =
         std::filesystem::temp_directory_path() / ("ovta-book-bench-" + std::to_string(::getpid()));
     std::filesystem::remove_all(root);
-    const BookSpec spec = bookSpec(BookScreen::Frm410, 0);
-    writeBook(root, spec.files);
+    const BookInfo info = bookInfo(BookScreen::Frm410, 0);
+    writeBook(root, info.files);
     const ContentDir dir(root);
     const TitleTable titles;
 

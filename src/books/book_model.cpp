@@ -23,7 +23,7 @@ ColumnRules columnRules(const ScreenSettings& s)
 } // namespace
 
 BookModel::BookModel(BookScreen screen, int number, const TitleTable& titles)
-    : settings_(screenSettings(screen)), spec_(bookSpec(screen, number)), titles_(titles),
+    : settings_(screenSettings(screen)), info_(bookInfo(screen, number)), titles_(titles),
       tree_(settings_.layout, settings_.capacity.nodes, settings_.capacity.level1, settings_.name),
       columns_(tree_, columnRules(settings_)), articles_(settings_.articleCaptionBlank),
       body_(settings_.paneRows, settings_.paneLastBase, settings_.paneStep)
@@ -33,7 +33,7 @@ BookModel::BookModel(BookScreen screen, int number, const TitleTable& titles)
 
 void BookModel::open(const ContentDir& dir)
 {
-    files_.open(dir, spec_.files);
+    files_.open(dir, info_.files);
 }
 
 void BookModel::setCaptionMeasure(TextWidth width, int limit)
@@ -127,7 +127,7 @@ void BookModel::showArticles(int node)
     const ArticleListFiles files{files_.groupMap, files_.articleNumbers, files_.articleIndex,
                                  files_.articleTitles};
     const ArticleListRules rules{
-        settings_.articleRecordSize,         settings_.articleTitleField, spec_.base,
+        settings_.articleRecordSize,         settings_.articleTitleField, info_.base,
         settings_.articleRangeNeedsBothEnds, settings_.capacity.articles, settings_.name};
     try {
         articles_.list().build(files, rules, tree_.fields(node).group);
@@ -146,7 +146,7 @@ void BookModel::showBody(int node)
 
 ArticleTextFiles BookModel::articleTexts() const
 {
-    return {files_.locators, files_.articleTexts, spec_.base};
+    return {files_.locators, files_.articleTexts, info_.base};
 }
 
 void BookModel::showRange(int node)

@@ -22,14 +22,14 @@ namespace ovta {
 
 class BookModel {
 public:
-    // The book `number` of `screen` (see bookSpec). `titles` gives the
+    // The book `number` of `screen` (see bookInfo). `titles` gives the
     // chooser captions of the recitation screen; it must outlive the model.
     BookModel(BookScreen screen, int number, const TitleTable& titles);
     BookModel(const BookModel&) = delete;
     BookModel& operator=(const BookModel&) = delete;
 
     const ScreenSettings& settings() const { return settings_; }
-    const BookSpec& spec() const { return spec_; }
+    const BookInfo& info() const { return info_; }
 
     // Creation: loads the book's lists and opens its data files. Throws the
     // first FileError after trying them all.
@@ -93,7 +93,7 @@ private:
     ArticleTextFiles articleTexts() const;
 
     const ScreenSettings& settings_;
-    BookSpec spec_;
+    BookInfo info_;
     const TitleTable& titles_;
     BookFiles files_;
     BookTree tree_;

@@ -120,7 +120,7 @@ std::string data(int n)
     return "data\\kenor" + std::to_string(n);
 }
 
-BookSpec frm43Book(int number)
+BookInfo frm43Book(int number)
 {
     // Per book: tree, node titles, article numbers, group map, base.
     struct Row {
@@ -139,7 +139,7 @@ BookSpec frm43Book(int number)
         {445, 446, 447, 448, 3025},
         {449, 450, 451, 452, 3906},
     }};
-    BookSpec b;
+    BookInfo b;
     if (number < 1 || number > static_cast<int>(kBooks.size()))
         return b;
     const Row& r = kBooks[static_cast<std::size_t>(number - 1)];
@@ -158,7 +158,7 @@ BookSpec frm43Book(int number)
     return b;
 }
 
-BookSpec frm7Book(int number)
+BookInfo frm7Book(int number)
 {
     // Per book: tree, node titles, body texts, TitleTable entry of the title.
     struct Row {
@@ -183,7 +183,7 @@ BookSpec frm7Book(int number)
         {77, 78, 79, 67},
         {81, 82, 83, 72},
     }};
-    BookSpec b;
+    BookInfo b;
     if (number < 1 || number > static_cast<int>(kBooks.size()))
         return b;
     const Row& r = kBooks[static_cast<std::size_t>(number - 1)];
@@ -195,7 +195,7 @@ BookSpec frm7Book(int number)
     return b;
 }
 
-BookSpec frm410Book(int number)
+BookInfo frm410Book(int number)
 {
     // Per book: tree, node titles, TitleTable entries of the title (0: no
     // third part). The base of book i is kBookBase[i].
@@ -217,7 +217,7 @@ BookSpec frm410Book(int number)
         {474, 473, {51, 53, 47}},
         {476, 475, {51, 48, 0}},
     }};
-    BookSpec b;
+    BookInfo b;
     if (number < 0 || number >= static_cast<int>(kBooks.size()))
         return b;
     const Row& r = kBooks[static_cast<std::size_t>(number)];
@@ -233,10 +233,10 @@ BookSpec frm410Book(int number)
     return b;
 }
 
-BookSpec articleBook(const char* treeName, const char* titles, const char* groups,
+BookInfo articleBook(const char* treeName, const char* titles, const char* groups,
                      const char* numbers, const char* index, const char* indexTitles, int title)
 {
-    BookSpec b;
+    BookInfo b;
     b.exists = true;
     b.files.tree = treeName;
     b.files.titles = titles;
@@ -248,9 +248,9 @@ BookSpec articleBook(const char* treeName, const char* titles, const char* group
     return b;
 }
 
-BookSpec frm63Book()
+BookInfo frm63Book()
 {
-    BookSpec b;
+    BookInfo b;
     b.exists = true;
     b.files.tree = "data\\1kenor69";
     b.files.titles = "data\\kenor610";
@@ -281,7 +281,7 @@ const ScreenSettings& screenSettings(BookScreen screen)
     return kSettings[static_cast<std::size_t>(screen)];
 }
 
-BookSpec bookSpec(BookScreen screen, int number)
+BookInfo bookInfo(BookScreen screen, int number)
 {
     switch (screen) {
     case BookScreen::Frm14:

@@ -101,7 +101,7 @@ struct BookFileNames {
     std::string sound;          // the recitation sound file
 };
 
-struct BookSpec {
+struct BookInfo {
     bool exists = false; // false: a number outside the screen's table
     BookFileNames files;
     std::int64_t base = 0; // added to every article number read
@@ -121,6 +121,6 @@ inline constexpr std::array<std::int64_t, 14> kBookBase = {
 // The book numbered `number` of `screen` (CurrentBook for frm43 and frm7,
 // CurrentItem for frm410, ignored by the one-book screens). A number outside
 // the screen's table gives a book with no files and no title.
-BookSpec bookSpec(BookScreen screen, int number);
+BookInfo bookInfo(BookScreen screen, int number);
 
 } // namespace ovta

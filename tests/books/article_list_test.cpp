@@ -128,7 +128,7 @@ TEST(ArticleList, BookBaseMovesTheArticleIntoTheSharedIndex)
     // Book 1 of frm43: article 5 is article 4787 of the shared index.
     const ArticleFiles files(BookScreen::Frm43, {{0, 0}}, {5}, 1, 4786);
     ArticleList list;
-    list.build(files.files(), rulesOf(BookScreen::Frm43, bookSpec(BookScreen::Frm43, 1).base), 1);
+    list.build(files.files(), rulesOf(BookScreen::Frm43, bookInfo(BookScreen::Frm43, 1).base), 1);
     EXPECT_EQ(list.entries(), (std::vector<ArticleEntry>{{"t4786", 4786}}));
 }
 

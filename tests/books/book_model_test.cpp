@@ -24,7 +24,7 @@ using test::outline;
 class BookContent {
 public:
     BookContent(BookScreen screen, int number = 1)
-        : screen_(screen), number_(number), spec(bookSpec(screen, number))
+        : screen_(screen), number_(number), info(bookInfo(screen, number))
     {
         std::string lines;
         for (int k = 1; k <= 120; ++k)
@@ -32,7 +32,7 @@ public:
         content.write("data\\kenor002", lines);
         titles.load(ContentDir(content.path()));
         // Every file of the book exists, empty until a test writes it.
-        const BookFileNames& f = spec.files;
+        const BookFileNames& f = info.files;
         for (const std::string* name :
              {&f.tree, &f.titles, &f.groupMap, &f.articleNumbers, &f.articleIndex, &f.articleTitles,
               &f.bodies, &f.segments, &f.locators, &f.articleTexts})
@@ -42,7 +42,7 @@ public:
 
     void tree(const std::vector<Heading>& headings)
     {
-        test::writeTree(content, spec.files, buildTree(screenSettings(screen_).layout, headings));
+        test::writeTree(content, info.files, buildTree(screenSettings(screen_).layout, headings));
     }
 
     // Article locators and texts: article a (1-based, base included) is
@@ -82,10 +82,10 @@ public:
                          : f == s.articleTitleField + 1 ? fields({length})
                                                         : fields({0});
         }
-        content.write(spec.files.groupMap, map);
-        content.write(spec.files.articleNumbers, numbers);
-        content.write(spec.files.articleIndex, index);
-        content.write(spec.files.articleTitles, data.bytes);
+        content.write(info.files.groupMap, map);
+        content.write(info.files.articleNumbers, numbers);
+        content.write(info.files.articleIndex, index);
+        content.write(info.files.articleTitles, data.bytes);
     }
 
     // Creates and shows the screen's model.
@@ -117,7 +117,7 @@ private:
     int number_;
 
 public:
-    BookSpec spec;
+    BookInfo info;
 };
 
 TEST(BookModel, ArticleRowsOfTheOpenedHeading)
@@ -337,7 +337,7 @@ TEST(BookModel, ABookOutsideTheTableHasNoHeadings)
         EXPECT_FALSE(m->openNode(1, 1));
         EXPECT_FALSE(m->lineDown());
         EXPECT_FALSE(m->nextArticle());
-        EXPECT_TRUE(m->spec().titleEntries.empty());
+        EXPECT_TRUE(m->info().titleEntries.empty());
     }
 }
 

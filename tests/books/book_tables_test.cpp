@@ -135,7 +135,7 @@ TEST(BookTables, BooksChosenByNumberReadTheirOwnFiles)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const BookSpec b = bookSpec(c.screen, c.number);
+        const BookInfo b = bookInfo(c.screen, c.number);
         EXPECT_TRUE(b.exists);
         EXPECT_EQ(b.files.tree, c.tree);
         EXPECT_EQ(b.files.titles, c.titles);
@@ -149,23 +149,23 @@ TEST(BookTables, BooksChosenByNumberReadTheirOwnFiles)
 
 TEST(BookTables, SharedFilesOfTheArticleScreens)
 {
-    const BookSpec frm14 = bookSpec(BookScreen::Frm14, 0);
+    const BookInfo frm14 = bookInfo(BookScreen::Frm14, 0);
     EXPECT_EQ(frm14.files.articleIndex, "data\\1kenor115");
     EXPECT_EQ(frm14.files.articleTitles, "data\\kenor114");
-    const BookSpec frm64 = bookSpec(BookScreen::Frm64, 0);
+    const BookInfo frm64 = bookInfo(BookScreen::Frm64, 0);
     EXPECT_EQ(frm64.files.articleIndex, "data\\1kenor621");
     EXPECT_EQ(frm64.files.articleTitles, "data\\kenor617");
     for (int book : {1, 7}) {
-        const BookSpec b = bookSpec(BookScreen::Frm43, book);
+        const BookInfo b = bookInfo(BookScreen::Frm43, book);
         EXPECT_EQ(b.files.articleIndex, "data\\1kenor47");
         EXPECT_EQ(b.files.articleTitles, "data\\kenor46");
         EXPECT_EQ(b.files.locators, "data\\1kenor44");
         EXPECT_EQ(b.files.articleTexts, "data\\kenor45");
     }
-    const BookSpec frm63 = bookSpec(BookScreen::Frm63, 0);
+    const BookInfo frm63 = bookInfo(BookScreen::Frm63, 0);
     EXPECT_EQ(frm63.files.segments, "data\\1kenor612");
     EXPECT_EQ(frm63.files.sound, "data1\\kenor01.wav");
-    EXPECT_EQ(bookSpec(BookScreen::Frm410, 5).files.locators, "data\\1kenor44");
+    EXPECT_EQ(bookInfo(BookScreen::Frm410, 5).files.locators, "data\\1kenor44");
 }
 
 TEST(BookTables, NumbersOutsideATableGiveABookWithoutFiles)
@@ -180,7 +180,7 @@ TEST(BookTables, NumbersOutsideATableGiveABookWithoutFiles)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(screenSettings(c.screen).name) + " " + std::to_string(c.number));
-        const BookSpec b = bookSpec(c.screen, c.number);
+        const BookInfo b = bookInfo(c.screen, c.number);
         EXPECT_FALSE(b.exists);
         EXPECT_TRUE(b.files.tree.empty());
         EXPECT_TRUE(b.files.titles.empty());
@@ -201,7 +201,7 @@ TEST(BookTables, NoTwoBooksOfAScreenShareATreeOrTitles)
     std::set<std::string> seen;
     for (const auto& s : screens) {
         for (int n = s.first; n <= s.last; ++n) {
-            const BookSpec b = bookSpec(s.screen, n);
+            const BookInfo b = bookInfo(s.screen, n);
             for (const std::string& name : {b.files.tree, b.files.titles, b.files.bodies,
                                             b.files.groupMap, b.files.articleNumbers}) {
                 if (!name.empty()) {
@@ -215,7 +215,7 @@ TEST(BookTables, NoTwoBooksOfAScreenShareATreeOrTitles)
 TEST(BookTables, ArticleRunBooksStartWhereTheReferencesSayTheyDo)
 {
     for (int n = 0; n <= 11; ++n)
-        EXPECT_EQ(bookSpec(BookScreen::Frm410, n).base, kBookBase[static_cast<std::size_t>(n)]);
+        EXPECT_EQ(bookInfo(BookScreen::Frm410, n).base, kBookBase[static_cast<std::size_t>(n)]);
     EXPECT_EQ(kBookBase[12], 35900);
     EXPECT_EQ(kBookBase[13], 36050);
 }

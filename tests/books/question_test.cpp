@@ -186,8 +186,8 @@ protected:
         const ContentDir dir(content.path());
         titles.load(dir);
         // The files of the list screen's book 1; the list is built without its base.
-        const BookSpec spec = bookSpec(BookScreen::Frm43, 1);
-        files.open(dir, spec.files);
+        const BookInfo info = bookInfo(BookScreen::Frm43, 1);
+        files.open(dir, info.files);
         ArticleListRules rules{64, 1, 0, false, 101, "frm43"};
         list.build({files.groupMap, files.articleNumbers, files.articleIndex, files.articleTitles},
                    rules, 1);
