@@ -1,5 +1,6 @@
 #include "shell/controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -162,6 +163,15 @@ PanelControl::PanelControl(QWidget* parent, const QString& name, const QRect& ge
     p.setColor(QPalette::Window, color);
     setPalette(p);
     setAutoFillBackground(true);
+}
+
+void forwardKey(QKeyEvent* event, int key, const std::function<void(int)>& onKeyDown)
+{
+    if (onKeyDown && key != 0) {
+        guard([&onKeyDown, key] { onKeyDown(key); });
+        return;
+    }
+    event->ignore();
 }
 
 LabelControl* hotSpot(QWidget* parent, const char* name, QRect geometry, int pointer)

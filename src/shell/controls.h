@@ -120,6 +120,11 @@ public:
                  const QColor& color = Qt::black);
 };
 
+// Hands key `key` (a virtual-key code) of `event` to a control's own key
+// handler, guarded; without a handler (or a code) the key goes on to the
+// screen.
+void forwardKey(QKeyEvent* event, int key, const std::function<void(int)>& onKeyDown);
+
 // A transparent, caption-less label: an invisible click area with the
 // given pointer (see Control::setPointer).
 LabelControl* hotSpot(QWidget* parent, const char* name, QRect geometry, int pointer);

@@ -200,11 +200,7 @@ void GlyphChooser::keyPressEvent(QKeyEvent* event)
         closeUp();
         return;
     }
-    if (onKeyDown && key != 0) {
-        guard([this, key] { onKeyDown(key); });
-        return;
-    }
-    event->ignore();
+    forwardKey(event, key, onKeyDown);
 }
 
 } // namespace ovta

@@ -6,15 +6,46 @@
 
 namespace ovta {
 
-Pager::Pager(Style style, int rows, int& top) : style_(style), rows_(rows), top_(&top) {}
+Pager::Pager(Style style, int rows, int& top)
+    : style_(style), rows_(rows), lastBase_(style == Style::Text ? rows : rows + 1),
+      step_(rows - 1), top_(&top)
+{
+}
+
+Pager::Pager(int rows, int lastBase, int step)
+    : style_(Style::Text), rows_(rows), lastBase_(lastBase), step_(step), top_(&ownTop_)
+{
+}
+
+Pager::Pager(const Pager& other)
+    : style_(other.style_), rows_(other.rows_), lastBase_(other.lastBase_), step_(other.step_),
+      ownTop_(other.ownTop_), top_(other.top_ == &other.ownTop_ ? &ownTop_ : other.top_),
+      count_(other.count_), last_(other.last_)
+{
+}
+
+Pager& Pager::operator=(const Pager& other)
+{
+    if (this == &other)
+        return *this;
+    style_ = other.style_;
+    rows_ = other.rows_;
+    lastBase_ = other.lastBase_;
+    step_ = other.step_;
+    ownTop_ = other.ownTop_;
+    top_ = other.top_ == &other.ownTop_ ? &ownTop_ : other.top_;
+    count_ = other.count_;
+    last_ = other.last_;
+    return *this;
+}
 
 void Pager::setCount(int count)
 {
-    count_ = count;
+    count_ = std::max(0, count);
     *top_ = 0;
     // The list pager's last top is one short of the largest top it reaches;
     // its moves are written against that, so it stays unfloored.
-    last_ = style_ == Style::Text ? std::max(0, count - rows_) : count - rows_ - 1;
+    last_ = style_ == Style::Text ? std::max(0, count_ - lastBase_) : count_ - lastBase_;
 }
 
 bool Pager::lineUp()

@@ -8,8 +8,12 @@
 // top it reaches is L + 1 = N - R. The two differ in their bounds checks
 // too, so each move below says which rule it follows.
 //
-// The window top lives outside the pager: the topic lists share one top for
-// every list screen (`ListTop`), which the search dialog moves as well.
+// The window top of the reading screens lives outside the pager: the topic
+// lists share one top for every list screen (`ListTop`), which the search
+// dialog moves as well. A pane pager (the book screens' content panes) is a
+// text pager that keeps its own top and has its last top and page step
+// apart from its rows: the article-run pane shows nine lines yet stops
+// where six are left and pages by five.
 #pragma once
 
 #include <string>
@@ -28,8 +32,13 @@ public:
     static Pager text(int& top) { return Pager(Style::Text, TextRows, top); }
     // A list pager of `rows` rows, with its top kept in `top`.
     static Pager list(int rows, int& top) { return Pager(Style::List, rows, top); }
+    // A text pager with its own top: last top = max(0, N - lastBase), page
+    // step `step`.
+    static Pager pane(int rows, int lastBase, int step) { return Pager(rows, lastBase, step); }
 
     Pager(Style style, int rows, int& top);
+    Pager(const Pager& other);
+    Pager& operator=(const Pager& other);
 
     // New content of `count` entries: the window goes back to the top.
     void setCount(int count);
@@ -37,7 +46,7 @@ public:
     Style style() const { return style_; }
     int count() const { return count_; }
     int rows() const { return rows_; }
-    int step() const { return rows_ - 1; }
+    int step() const { return step_; }
     int top() const { return *top_; }
     int last() const { return last_; }
 
@@ -57,9 +66,14 @@ public:
     std::vector<int> window() const;
 
 private:
+    Pager(int rows, int lastBase, int step);
+
     Style style_;
     int rows_;
-    int* top_;
+    int lastBase_; // last top = N - lastBase (floored at 0 for text)
+    int step_;
+    int ownTop_ = 0;
+    int* top_; // &ownTop_ for a pane pager
     int count_ = 0;
     int last_ = 0;
 };

@@ -145,11 +145,7 @@ void TitleListBox::keyPressEvent(QKeyEvent* event)
         setItemIndex(next);
         return;
     }
-    if (onKeyDown && key != 0) {
-        guard([this, key] { onKeyDown(key); });
-        return;
-    }
-    event->ignore();
+    forwardKey(event, key, onKeyDown);
 }
 
 } // namespace ovta
