@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "art_writer.h"
+#include "book_art.h"
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
@@ -42,6 +43,7 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    writeBookResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -51,6 +53,7 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    writeBookContentPictures(out);
 }
 
 } // namespace ovta::art
