@@ -1,5 +1,6 @@
 #include "books/book_strip.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "books/book_layout.h"
@@ -78,8 +79,12 @@ void BookStrip::buildRows()
     if (rowsBuilt())
         return;
     const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, RowSize);
-    // Without the face the rows keep the height of its nominal size.
-    lineHeight_ = font.valid() ? static_cast<int>(std::ceil(font.height())) : 22;
+    // One text line of the row font fixes the row height. A face with a
+    // taller line is held to what lets the fifth row's descenders clear the
+    // strip's bottom bar (10-pixel margin, 5-pixel gaps, 15 pixels below).
+    constexpr int kTallest = (layout::kStripHeight - 10 - 5 * (Rows - 1) - 15) / Rows;
+    lineHeight_ = font.valid() ? std::min(kTallest, static_cast<int>(std::ceil(font.height())))
+                               : kTallest;
     for (int k = 1; k <= Columns; ++k) {
         for (int j = 1; j <= Rows; ++j) {
             const int left = layout::rowLeft(k);

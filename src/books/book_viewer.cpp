@@ -17,7 +17,7 @@ const bool registered = registerKinds<Tfrm14, Tfrm64, Tfrm7, Tfrm410>();
 
 const QColor kMaroon(128, 0, 0);
 const QColor kYellow(255, 255, 0);
-const QColor kListBack(255, 255, 255);
+const QColor kListBack(252, 246, 226);
 constexpr int kTitleSize = -24;
 constexpr int kPaneSize = -19;
 constexpr int kPathRowHeight = 23;
