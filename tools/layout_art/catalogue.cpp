@@ -2,6 +2,7 @@
 
 #include "app_icon.h"
 #include "art_writer.h"
+#include "book_art.h"
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
@@ -48,6 +49,7 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    writeBookResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -57,6 +59,7 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    writeBookContentPictures(out);
 }
 
 } // namespace ovta::art
