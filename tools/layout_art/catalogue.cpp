@@ -6,9 +6,11 @@
 #include "intro_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "question_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
+#include "shelf_art.h"
 
 namespace ovta::art {
 
@@ -42,6 +44,8 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    writeShelfResources(out);
+    writeQuestionResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -51,6 +55,7 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    writeQuestionContentPictures(out);
 }
 
 } // namespace ovta::art
