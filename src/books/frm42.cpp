@@ -34,8 +34,7 @@ TextWidth widthIn(int pointSize)
 // Runs `step`, then `redraw` whether the step went through or failed, so
 // the screen shows what the model holds; the failure then goes on to the
 // error report.
-template <class Step, class Redraw>
-void thenRedraw(Step step, Redraw redraw)
+template <class Step, class Redraw> void thenRedraw(Step step, Redraw redraw)
 {
     try {
         step();
@@ -60,7 +59,8 @@ Tfrm42::Tfrm42() : Screen(Kind)
     List1 = new LineList(this, QStringLiteral("List1"), toRect(L.List1), kListBack, kNavy);
 
     for (std::size_t i = 0; i < 3; ++i) {
-        highlights[i] = layoutImage(this, Kind, layout::kCategoryHighlights[i], toRect(L.category[i]));
+        highlights[i] =
+            layoutImage(this, Kind, layout::kCategoryHighlights[i], toRect(L.category[i]));
         LabelControl* button = hotSpot(this, layout::kCategoryButtons[i], toRect(L.category[i]), 2);
         button->Tag = static_cast<int>(i) + 1;
         button->onClick = [this](Control* sender) { Label2Click(sender); };

@@ -38,10 +38,10 @@ public:
     Tfrm42();
     ~Tfrm42() override;
 
-    ImageControl* m1;   // background
-    LineList* List1;    // the question
-    LabelControl* lcap1; // measures the question's width
-    std::array<ImageControl*, 3> highlights{}; // m5, m4, m6 by category
+    ImageControl* m1;                               // background
+    LineList* List1;                                // the question
+    LabelControl* lcap1;                            // measures the question's width
+    std::array<ImageControl*, 3> highlights{};      // m5, m4, m6 by category
     std::array<LabelControl*, 3> categoryButtons{}; // Label2, Label1, Label3
     FrameShape* shp1;
     LineList* List2;    // the chosen category's text

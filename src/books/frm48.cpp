@@ -88,5 +88,4 @@ void Tfrm48::FormMouseMove()
     m1MouseMove();
 }
 
-
 } // namespace ovta

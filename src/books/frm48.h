@@ -28,10 +28,10 @@ public:
     ~Tfrm48() override;
 
     ImageControl* m1;
-    LineList* List1;                   // the question
-    std::array<LineList*, 3> lists{};  // List2, List3, List4: categories 1, 2, 3
-    ImageControl* m2;                  // the lit close button
-    LabelControl* l1;                  // close
+    LineList* List1;                  // the question
+    std::array<LineList*, 3> lists{}; // List2, List3, List4: categories 1, 2, 3
+    ImageControl* m2;                 // the lit close button
+    LabelControl* l1;                 // close
 
     void FormCreate() override;
     void FormMouseMove() override;

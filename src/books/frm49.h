@@ -34,11 +34,11 @@ public:
     Tfrm49();
     ~Tfrm49() override;
 
-    ImageControl* m1;     // the shelf
-    ImageControl* Image1; // the lit shelf, behind the background
+    ImageControl* m1;                               // the shelf
+    ImageControl* Image1;                           // the lit shelf, behind the background
     std::array<ImageControl*, SpineCount> spines{}; // Image2 .. Image13
-    ImageControl* m2;     // the lit close button
-    LabelControl* l2;     // close
+    ImageControl* m2;                               // the lit close button
+    LabelControl* l2;                               // close
 
     // The lit spine, or nullptr.
     ImageControl* highlighted() const { return highlighted_; }

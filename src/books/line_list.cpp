@@ -16,6 +16,7 @@ LineList::LineList(QWidget* parent, const QString& name, const QRect& geometry,
     : TitleListBox(parent, name, geometry, ItemHeight, background), ink_(ink)
 {
     setFocusPolicy(Qt::NoFocus);
+    setScrollBarOnLeft(true);
     onDrawItem = [this](QPainter& p, int index, const QRect& r, bool) {
         p.setPen(ink_);
         GlyphFont::get(GlyphFace::Glyf01, FontSize)

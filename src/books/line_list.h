@@ -18,8 +18,8 @@ public:
     static constexpr int ItemHeight = 23;
     static constexpr int FontSize = -19; // 19 pixels
 
-    LineList(QWidget* parent, const QString& name, const QRect& geometry,
-             const QColor& background, const QColor& ink);
+    LineList(QWidget* parent, const QString& name, const QRect& geometry, const QColor& background,
+             const QColor& ink);
 
     void setLines(const std::vector<std::string>& lines);
     std::vector<std::string> lines() const;

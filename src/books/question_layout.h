@@ -10,15 +10,15 @@
 namespace ovta::layout {
 
 struct QuestionLayout {
-    Box List1;   // the question's lines
-    Box lcap1;   // measures the question's width, behind List1
+    Box List1;                   // the question's lines
+    Box lcap1;                   // measures the question's width, behind List1
     std::array<Box, 3> category; // Label2, Label1, Label3: categories 1, 2, 3
-    Box List2;   // the chosen category's text
-    Box List3;   // the reference heading and text
-    Box m2, m3;  // previous / next reference
-    Box Label6, Label7; // previous / next question (and mup, mdn)
-    Box Label5;  // the summary page
-    Box Label4;  // close (and m8)
+    Box List2;                   // the chosen category's text
+    Box List3;                   // the reference heading and text
+    Box m2, m3;                  // previous / next reference
+    Box Label6, Label7;          // previous / next question (and mup, mdn)
+    Box Label5;                  // the summary page
+    Box Label4;                  // close (and m8)
 };
 
 inline constexpr QuestionLayout kFrm42{

@@ -7,10 +7,10 @@
 
 #include "books/frm49.h"
 #include "books/shelf_layout.h"
-#include "store/content_dir.h"
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
+#include "store/content_dir.h"
 
 namespace ovta {
 namespace {
@@ -74,7 +74,9 @@ protected:
     // What a spine shows while lit: the lit shelf's part under it.
     static QImage litPart(Tfrm49* shelf, ImageControl* s)
     {
-        return shelf->Image1->picture().copy(s->geometry().translated(-shelf->Image1->pos())).toImage();
+        return shelf->Image1->picture()
+            .copy(s->geometry().translated(-shelf->Image1->pos()))
+            .toImage();
     }
 
 private:
@@ -86,8 +88,8 @@ TEST_F(ShelfTest, EachSpineOpensItsBookAndTheShelfComesBack)
     const struct {
         const char* spine;
         int item;
-    } cases[] = {{"Image2", 5},  {"Image3", 8},  {"Image4", 4},  {"Image5", 6},
-                 {"Image6", 7},  {"Image7", 3},  {"Image8", 0},  {"Image9", 1},
+    } cases[] = {{"Image2", 5},  {"Image3", 8},   {"Image4", 4},   {"Image5", 6},
+                 {"Image6", 7},  {"Image7", 3},   {"Image8", 0},   {"Image9", 1},
                  {"Image10", 2}, {"Image11", 10}, {"Image12", 11}, {"Image13", 9}};
     Tfrm49* shelf = openShelf();
     for (const auto& c : cases) {

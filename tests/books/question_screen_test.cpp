@@ -3,9 +3,13 @@
 // category buttons with their highlight pictures and red frame, the
 // category text and its references with their arrows, stepping through the
 // questions, the summary page frm48, and leaving.
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "books/book_files.h"
 #include "books/frm42.h"
 #include "books/frm48.h"
 #include "books/question_layout.h"
@@ -93,9 +97,9 @@ protected:
         source_.groupMap = IndexList::fromBytes(
             "group map", fields({0, static_cast<long long>(entries.size()) - 1}));
         source_.numbers = IndexList::fromBytes("numbers", numbers);
-        source_.list.build({source_.groupMap, source_.numbers, source_.articleIndex,
-                            source_.categoryTexts},
-                           {64, 1, 0, false, 101, "frm43"}, 1);
+        source_.list.build(
+            {source_.groupMap, source_.numbers, source_.articleIndex, source_.categoryTexts},
+            {64, 1, 0, false, 101, "frm43"}, 1);
         ASSERT_EQ(source_.list.count(), static_cast<int>(entries.size()));
         setCurrentQuestionSource(&source_);
     }
@@ -329,6 +333,22 @@ TEST_F(QuestionScreenTest, TheSummaryPageCopiesTheQuestionAndItsCategories)
     EXPECT_TRUE(errors->shown().empty());
 }
 
+TEST_F(QuestionScreenTest, ALongTextScrollsWithItsBarAtTheLeft)
+{
+    std::string text;
+    for (int i = 0; i < 10; ++i)
+        text += "line" + std::to_string(i) + "\r\n";
+    write({{"q1", {text + ref(1, 0), "", ""}}}, {"art1"});
+    Tfrm42* q = openQuestion(0);
+    clickCategory(q, 1);
+    EXPECT_EQ(q->List2->count(), 10);
+    ASSERT_TRUE(q->List2->scrollBarShown());
+    auto* bar = q->List2->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->x(), 0) << "read right to left, the list keeps its bar at the left";
+    EXPECT_FALSE(q->List3->scrollBarShown());
+}
+
 TEST_F(QuestionScreenTest, EscAndTheCloseButtonLeave)
 {
     writeThree();
@@ -404,6 +424,115 @@ TEST_F(QuestionScreenTest, ALongQuestionWrapsRightPartFirst)
         EXPECT_LE(font.width(line), 361 + font.width(" ")) << line;
     QTest::mouseClick(q->Label7, Qt::LeftButton);
     EXPECT_EQ(lines(q->List1), Lines{"short"});
+}
+
+} // namespace
+} // namespace ovta
+
+namespace ovta {
+namespace {
+
+// The question screen over the demo content's first question book, as
+// frm43 hands it on: every question of the book's first group steps
+// through, every category is chosen and every reference shown, and all of
+// it reads without a fault. With OVTA_HOLD_MS set, the screens stay up that
+// long at each stage, to be looked at on a real display.
+class QuestionDemoTest : public test::ReadingTest {
+protected:
+    void SetUp() override
+    {
+        ReadingTest::SetUp();
+        demo_ = QCoreApplication::applicationDirPath().toStdString() + "/../demo";
+        if (!std::filesystem::exists(demo_ + "/data/1kenor47"))
+            GTEST_FAIL() << "demo content missing: build the demo target";
+        ASSERT_TRUE(installFonts());
+        ContentDir::setCurrent(demo_);
+        globals().titleTable.load(ContentDir::current());
+    }
+    void TearDown() override
+    {
+        setCurrentQuestionSource(nullptr);
+        ReadingTest::TearDown();
+    }
+
+    static void hold()
+    {
+        const int ms = qEnvironmentVariableIntValue("OVTA_HOLD_MS");
+        if (ms > 0)
+            QTest::qWait(ms);
+    }
+
+    std::string demo_;
+};
+
+TEST_F(QuestionDemoTest, EveryQuestionOfAGroupReadsWithItsReferences)
+{
+    const BookInfo info = bookInfo(BookScreen::Frm43, 1);
+    BookFiles files;
+    files.open(ContentDir::current(), info.files);
+    ListSource source;
+    source.list.build(
+        {files.groupMap, files.articleNumbers, files.articleIndex, files.articleTitles},
+        {64, 1, info.base, false, 101, "frm43"}, 1);
+    source.articleIndex = files.articleIndex;
+    source.categoryTexts = std::move(files.articleTitles);
+    source.locators = files.locators;
+    source.articleTexts = std::move(files.articleTexts);
+    ASSERT_GT(source.list.count(), 1);
+    source.selected = 0;
+    setCurrentQuestionSource(&source);
+
+    Tfrm42* q = openScreen<Tfrm42>();
+    settle();
+    int references = 0;
+    bool steppedReferences = false;
+    for (int row = 0; row < source.list.count(); ++row) {
+        SCOPED_TRACE(row);
+        ASSERT_EQ(q->QuestionRow(), row);
+        EXPECT_GE(q->List1->count(), 1);
+        for (int t = 3; t >= 1; --t) {
+            q->categoryButtons[static_cast<std::size_t>(t - 1)]->click();
+            while (q->m3->isVisible()) {
+                q->m3->click();
+                ++references;
+            }
+            const CategoryText& c = q->question()->category(t);
+            if (!c.references.empty()) {
+                ++references;
+                ASSERT_GE(q->List3->count(), 2);
+                EXPECT_EQ(q->List3->lines()[0],
+                          globals().titleTable.entry(referenceBookEntry(c.references.back().book)) +
+                              " " + globals().titleTable.entry(categoryEntry(t)));
+            }
+        }
+        if (row == 0) {
+            q->categoryButtons[0]->click();
+            hold();
+            q->Label5->click();
+            settle();
+            hold();
+            EXPECT_EQ(ScreenStack::instance().top()->kind(), std::string("frm48"));
+            static_cast<Tfrm48*>(ScreenStack::instance().top())->l1->click();
+            settle();
+        }
+        // The first question with two references or more: both arrows.
+        for (LabelControl* button : q->categoryButtons) {
+            if (steppedReferences)
+                break;
+            button->click();
+            if (q->m3->isVisible()) {
+                q->m3->click();
+                EXPECT_TRUE(q->m2->isVisible());
+                hover(button);
+                hold();
+                steppedReferences = true;
+            }
+        }
+        q->Label7->click();
+    }
+    EXPECT_GT(references, 0);
+    EXPECT_TRUE(steppedReferences);
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
 } // namespace

@@ -25,23 +25,19 @@ QSize sizeOf(const layout::Box& b)
     return {b.w, b.h};
 }
 
-QImage paintCategoryButton(QSize size, int category, bool lit)
+// A category button drawn in place on the screen's ground; lit, it glows.
+void paintCategoryButton(QPainter& p, const QRectF& box, int category, bool lit)
 {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(palette::deepBlue);
-    QPainter p(&img);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF all(img.rect());
-    paintPlaque(p, all.adjusted(1, 1, -1, -1), lit ? kLit : 1.0);
-    if (lit)
-        paintGlow(p, [&] {
-            QPainterPath s;
-            s.addRoundedRect(all.adjusted(6, 6, -6, -6), 8, 8);
-            return s;
-        }(), palette::goldGlow, 6);
-    paintCaption(p, kSchools[category - 1], all.adjusted(14, 4, -14, -4), 19, lit ? kLit : 1.0);
-    p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    if (lit) {
+        QPainterPath halo;
+        halo.addRoundedRect(box.adjusted(5, 5, -5, -5), 10, 10);
+        paintGlow(p, halo, palette::goldGlow, 5);
+    }
+    paintPlaque(p, box.adjusted(2, 2, -2, -2), lit ? kLit : 1.0);
+    paintCaption(p, kSchools[category - 1], box.adjusted(14, 4, -14, -4), 19, lit ? kLit : 1.0);
+    p.restore();
 }
 
 // A small gold triangle on blue: the reference arrows.
@@ -92,7 +88,8 @@ void framePanel(QPainter& p, const layout::Box& list)
 
 } // namespace
 
-QImage paintQuestionBackground()
+// The whole screen with category `lit` (0 for none) lit up.
+static QImage paintQuestionScreen(int lit)
 {
     const layout::QuestionLayout& L = layout::kFrm42;
     QImage img(640, 480, QImage::Format_ARGB32_Premultiplied);
@@ -105,8 +102,7 @@ QImage paintQuestionBackground()
     framePanel(p, L.List3);
     for (int t = 1; t <= 3; ++t) {
         const layout::Box& b = L.category[static_cast<std::size_t>(t - 1)];
-        p.fillRect(rectOf(b).translated(3, 4), QColor(0, 0, 0, 100));
-        p.drawImage(QPointF(b.x, b.y), paintCategoryButton(sizeOf(b), t, false));
+        paintCategoryButton(p, rectOf(b), t, t == lit);
     }
     paintArrowButton(p, rectOf(L.Label6), Arrow::PageUp, false);
     paintArrowButton(p, rectOf(L.Label7), Arrow::PageDown, false);
@@ -117,6 +113,11 @@ QImage paintQuestionBackground()
     paintDoorTileAt(p, L.Label4, kClose);
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage paintQuestionBackground()
+{
+    return paintQuestionScreen(0);
 }
 
 QImage paintSummaryBackground()
@@ -147,9 +148,10 @@ void writeQuestionResources(ArtWriter& out)
     out.write(QStringLiteral("frm42/m1.png"), {640, 480}, paintQuestionBackground);
     for (int t = 1; t <= 3; ++t) {
         const layout::Box& b = L.category[static_cast<std::size_t>(t - 1)];
-        out.write(QStringLiteral("frm42/%1.png")
-                      .arg(QLatin1String(layout::kCategoryHighlights[static_cast<std::size_t>(t - 1)])),
-                  sizeOf(b), [&b, t] { return paintCategoryButton(sizeOf(b), t, true); });
+        out.write(
+            QStringLiteral("frm42/%1.png")
+                .arg(QLatin1String(layout::kCategoryHighlights[static_cast<std::size_t>(t - 1)])),
+            sizeOf(b), [&b, t] { return paintQuestionScreen(t).copy(b.x, b.y, b.w, b.h); });
     }
     out.write(QStringLiteral("frm42/m2.png"), sizeOf(L.m2),
               [&L] { return paintReferenceArrow(sizeOf(L.m2), true); });

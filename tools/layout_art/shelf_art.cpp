@@ -31,10 +31,9 @@ const QColor kShafii(30, 52, 112);
 SpineLook lookOf(int item)
 {
     static const SpineLook looks[12] = {
-        {kHanafi, "المتون"},   {kHanafi, "الشروح"},   {kHanafi, "الفتاوى"},
-        {kHanafi, "الحواشي"},  {kMaliki, "المتون"},   {kMaliki, "الشروح"},
-        {kMaliki, "الفتاوى"},  {kMaliki, "النوازل"},  {kMaliki, "الحواشي"},
-        {kShafii, "المختصرات"}, {kShafii, "الحواشي"}, {kShafii, "الفتاوى"},
+        {kHanafi, "المتون"},  {kHanafi, "الشروح"},    {kHanafi, "الفتاوى"}, {kHanafi, "الحواشي"},
+        {kMaliki, "المتون"},  {kMaliki, "الشروح"},    {kMaliki, "الفتاوى"}, {kMaliki, "النوازل"},
+        {kMaliki, "الحواشي"}, {kShafii, "المختصرات"}, {kShafii, "الحواشي"}, {kShafii, "الفتاوى"},
     };
     return looks[item >= 0 && item < 12 ? item : 0];
 }
@@ -132,8 +131,9 @@ void writeShelfResources(ArtWriter& out)
     out.write(QStringLiteral("frm49/m1.png"), {640, 480}, [] { return paintShelfScreen(false); });
     out.write(QStringLiteral("frm49/Image1.png"), {lit.w, lit.h},
               [&lit] { return paintShelfScreen(true).copy(lit.x, lit.y, lit.w, lit.h); });
-    out.write(QStringLiteral("frm49/m2.png"), {close.w, close.h},
-              [&close] { return paintDoorTile({close.w, close.h}, kClose, true); });
+    out.write(QStringLiteral("frm49/m2.png"), {close.w, close.h}, [&close] {
+        return paintDoorTile({close.w, close.h}, kClose, true);
+    });
 }
 
 } // namespace ovta::art
