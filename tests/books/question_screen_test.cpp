@@ -3,6 +3,7 @@
 // category buttons with their highlight pictures and red frame, the
 // category text and its references with their arrows, stepping through the
 // questions, the summary page frm48, and leaving.
+#include <QBuffer>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -278,6 +279,44 @@ TEST_F(QuestionScreenTest, PressedPicturesOfTheQuestionArrows)
         EXPECT_LT(z(pressed), z(q->m1)) << "other buttons press nothing";
         QTest::mouseRelease(arrow, Qt::RightButton);
     }
+}
+
+TEST_F(QuestionScreenTest, ThePressedUpArrowLightsOnceUnderThePointer)
+{
+    writeThree();
+    Tfrm42* q = openQuestion(0);
+    const QImage own = q->mup->picture().toImage();
+    ASSERT_FALSE(own.isNull()) << "the pressed picture of the layout";
+
+    // Without the picture file the load is reported, and tried again on
+    // the next move over it.
+    q->mup->bringToFront();
+    hover(q->mup);
+    hover(q->mup, QPoint(2, 2));
+    ASSERT_EQ(errors->shown().size(), 2u);
+    EXPECT_NE(errors->shown()[0].find("data1\\ram052.bmp"), std::string::npos)
+        << errors->shown()[0];
+    EXPECT_EQ(q->mup->picture().toImage(), own);
+    errors->clear();
+
+    QImage lit(32, 44, QImage::Format_RGB32);
+    lit.fill(Qt::yellow);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    lit.save(&buffer, "BMP");
+    content.write("data1\\ram052.bmp", bmp.toStdString());
+    hover(q->mup);
+    EXPECT_EQ(q->mup->picture().toImage().pixel(5, 5), QColor(Qt::yellow).rgb());
+    EXPECT_EQ(Tfrm42::state().upHover, 1);
+    content.write("data1\\ram052.bmp", "");
+    hover(q->mup, QPoint(3, 3));
+    EXPECT_TRUE(errors->shown().empty()) << "loaded once until the pointer leaves";
+
+    q->mup->sendToBack();
+    hover(q->m1, QPoint(300, 250));
+    EXPECT_EQ(Tfrm42::state().upHover, 0);
+    EXPECT_EQ(q->mup->picture().toImage(), own) << "back to its own pressed look";
 }
 
 TEST_F(QuestionScreenTest, TheRedFrameFollowsThePointerOverTheButtons)
