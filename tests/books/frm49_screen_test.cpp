@@ -135,7 +135,7 @@ TEST_F(ShelfTest, TheSpineUnderThePointerIsLit)
 
 TEST_F(ShelfTest, KeysStepThroughTheSpinesAndTheCloseButton)
 {
-    test::StillPointer* pointer = useStillPointer();
+    test::FakePointer* pointer = useFakePointer();
     Tfrm49* shelf = openShelf();
     ASSERT_EQ(shelf->nav().count(), 13);
     for (int step = 1; step <= 14; ++step) {
@@ -167,7 +167,7 @@ TEST_F(ShelfTest, KeysStepThroughTheSpinesAndTheCloseButton)
 
 TEST_F(ShelfTest, EnterOpensTheSpineUnderThePointerAndKeysWorkAfterTheBook)
 {
-    useStillPointer();
+    useFakePointer();
     Tfrm49* shelf = openShelf();
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(shelf, Qt::Key_Down);
@@ -199,7 +199,7 @@ TEST_F(ShelfTest, EnterOpensTheSpineUnderThePointerAndKeysWorkAfterTheBook)
 
 TEST_F(ShelfTest, EscTheCloseButtonAndEnterOnItLeave)
 {
-    useStillPointer();
+    useFakePointer();
     const struct {
         const char* how;
         std::function<void(Tfrm49*)> leave;
