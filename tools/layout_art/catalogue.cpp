@@ -8,9 +8,11 @@
 #include "intro_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "question_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
+#include "shelf_art.h"
 
 namespace ovta::art {
 
@@ -50,6 +52,8 @@ void writeResources(ArtWriter& out)
     writeSectionResources(out);
     writeReadingResources(out);
     writeBookResources(out);
+    writeShelfResources(out);
+    writeQuestionResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -60,6 +64,7 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
     writeBookContentPictures(out);
+    writeQuestionContentPictures(out);
 }
 
 } // namespace ovta::art
