@@ -4,6 +4,7 @@
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
+#include "list_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
 #include "reading_catalogue.h"
@@ -42,6 +43,8 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    // The list screens.
+    writeListResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
