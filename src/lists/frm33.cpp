@@ -92,7 +92,7 @@ void Tfrm33::FormCreate()
         texts_ = DataFile::open(dir, "data\\kenor318");
         if (const auto block = recordBlock(globals().CurrentItem)) {
             Label1->setGlyphText(globals().titleTable.entry(block->heading), kFace, -24,
-                                 QColor(120, 20, 20), Qt::AlignHCenter);
+                                 QColor(255, 226, 140), Qt::AlignHCenter);
             entries_.scan(index_, titles_, *block);
         }
     } catch (...) {

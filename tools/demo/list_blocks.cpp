@@ -64,7 +64,7 @@ constexpr std::string_view kRareWords[] = {
 };
 
 constexpr std::string_view kLong =
-    " وما يتصل به من مسائل وأحكام وأقوال أهل العلم فيه قديما وحديثا";
+    " وما يتصل به من مسائل وأحكام وأقوال أهل العلم فيه قديما وحديثا في الشروح والمطولات";
 
 constexpr std::string_view kExplainPool[] = {
     "{W} من المسائل التي يشرحها المؤلفون في هذا الباب بعبارة قريبة.",
