@@ -13,6 +13,7 @@
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
 #include "shell/timer.h"
+#include "support/trace_capture.h"
 #include "support/shell_fixture.h"
 
 namespace ovta {
@@ -260,12 +261,13 @@ TEST(ErrorReport, FullStopRule)
 
 TEST(ErrorReport, GlyphTextIsTracedAsHex)
 {
-    std::vector<std::string> lines;
-    trace::setSink([&](std::string_view l) { lines.emplace_back(l); });
     test::RecordErrors errors;
-    reportError("bad \x01\xC0");
-    trace::setSink(nullptr);
-    trace::setEnabled(false);
+    std::vector<std::string> lines;
+    {
+        test::TraceCapture trace;
+        reportError("bad \x01\xC0");
+        lines = trace.lines;
+    }
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "ovta: error text=hex:" + trace::hex("bad \x01\xC0."));
     ASSERT_EQ(errors.shown().size(), 1u);
