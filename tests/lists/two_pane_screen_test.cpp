@@ -251,7 +251,7 @@ TEST_F(TwoPaneTest, TheKeysStepThroughEveryTargetAndEnterClicksIt)
     writeFrm05(1, titles(12), texts(12));
     writeFrm34({{"x", "X", 7}, {"y", "Y", 7}});
     writeSearchPictures();
-    auto* fake = useStillPointer();
+    auto* fake = useFakePointer();
     struct Case {
         const char* kind;
         int count;
@@ -313,7 +313,7 @@ TEST_F(TwoPaneTest, TheKeysWithdrawTheHoverPicturesOfTargetsLeft)
 {
     writeFrm34({{"x", "X", 3}});
     writeSearchPictures();
-    useStillPointer();
+    useFakePointer();
     Tfrm34* s = openScreen<Tfrm34>();
     hover(s->Label1);
     EXPECT_EQ(Tfrm34::state().closeHover, 1);
