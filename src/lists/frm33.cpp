@@ -52,8 +52,9 @@ Tfrm33::Tfrm33()
     lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), kFace, kPixels, Qt::blue,
                             L.textRowHeight);
     // The lines are wrapped in the pane's own font at its width, less the
-    // blanks put around a line, so that none runs past the pane's edge.
-    me3_.setMeasure(glyphWidth, L.text.w - 2 * glyphWidth(" "));
+    // blanks put around a line and the one a wrapped line keeps at its end,
+    // so that none runs past the pane's edge.
+    me3_.setMeasure(glyphWidth, L.text.w - 3 * glyphWidth(" "));
 
     const layout::ArrowColumn& A = L.textArrows;
     column_ = std::make_unique<PagedColumn>(

@@ -40,7 +40,8 @@ TwoPaneScreen::TwoPaneScreen(const TwoPaneSettings& settings, TwoPaneState& stat
 
     // The text is drawn in the pane's own font; the lines it is kept in are
     // wrapped at the pane's width in that font, less the blanks put around
-    // each line, so that no line runs past the pane's edge.
+    // each line and the one a wrapped line keeps at its end, so that no line
+    // runs past the pane's edge.
     lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), settings.textFace,
                             settings.textSize, settings.textColor, L.textRowHeight);
     const GlyphFace face = settings.textFace;
@@ -49,7 +50,7 @@ TwoPaneScreen::TwoPaneScreen(const TwoPaneSettings& settings, TwoPaneState& stat
         [face, size](std::string_view s) {
             return qRound(GlyphFont::get(face, size).width(s));
         },
-        L.text.w - 2 * qRound(GlyphFont::get(face, size).width(" ")));
+        L.text.w - 3 * qRound(GlyphFont::get(face, size).width(" ")));
 
     lablst1 = operationLabel(this, "lablst1");
     lablst1->onClick = [this](Control*) { lablst1Click(); };

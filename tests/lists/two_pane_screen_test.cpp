@@ -398,6 +398,45 @@ TEST_F(TwoPaneTest, FailuresAreReportedAndTheListKeepsWhatWasRead)
     EXPECT_EQ(errors->shown().size(), 2u);
 }
 
+TEST_F(TwoPaneTest, ALongLineIsWrappedToThePanesOwnWidth)
+{
+    if (!installFonts())
+        GTEST_SKIP() << "the glyph fonts were not built";
+    std::string paragraph;
+    for (int i = 0; i < 60; ++i)
+        paragraph += (i ? " " : "") + std::string("ABCDE");
+    writeFrm05(1, {"one"}, {paragraph});
+    Tfrm05* s = open05(1);
+    QTest::mouseClick(s->rows[0], Qt::LeftButton);
+    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf02, 14);
+    ASSERT_GT(s->me3().count(), 2) << "one line of 60 words is wrapped";
+    std::string joined;
+    for (const std::string& line : s->me3().lines()) {
+        EXPECT_LE(font.width(" " + line + " "), s->lmtn->width()) << line;
+        joined += line;
+    }
+    std::string unblanked = paragraph;
+    std::erase(unblanked, ' ');
+    std::erase(joined, ' ');
+    EXPECT_EQ(joined, unblanked) << "nothing is lost";
+    EXPECT_EQ(s->textPager().count(), s->me3().count());
+}
+
+TEST_F(TwoPaneTest, EnterOverAnEmptyRowOpensNothing)
+{
+    writeFrm05(1, titles(3), texts(3));
+    auto* fake = useFakePointer();
+    Tfrm05* s = open05(1);
+    ASSERT_TRUE(s->rows[5]->isHidden());
+    QTest::mouseClick(s->rows[1], Qt::LeftButton);
+    s->rows[5]->Tag = 2; // what an earlier, longer list left there
+    fake->at = s->mapToGlobal(s->rows[5]->geometry().center());
+    QTest::keyClick(s, Qt::Key_Return);
+    EXPECT_EQ(s->openRow(), s->rows[1]);
+    EXPECT_EQ(s->lmtn->text(), " 1-0\r\n 1-1 \r\n 1-2 ");
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
 TEST_F(TwoPaneTest, TheWindowSystemCannotCloseATwoPaneReader)
 {
     writeFrm05(1, titles(3), texts(3));
