@@ -6,6 +6,7 @@
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
+#include "list_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
 #include "question_art.h"
@@ -54,6 +55,8 @@ void writeResources(ArtWriter& out)
     writeBookResources(out);
     writeShelfResources(out);
     writeQuestionResources(out);
+    // The list screens.
+    writeListResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
