@@ -4,6 +4,7 @@
 #include "demo/credits.h"
 #include "demo/headings.h"
 #include "demo/music.h"
+#include "demo/page_lists.h"
 #include "demo/reading_content.h"
 #include "demo/search_letters.h"
 
@@ -23,6 +24,9 @@ std::vector<DemoFile> buildDemoText()
     for (auto* family : {&reading, &books})
         for (auto& file : *family)
             files.push_back(std::move(file));
+    // The page viewer: the index picture's zones and the chapters' first pages.
+    for (auto& file : pageListFiles())
+        files.push_back(std::move(file));
     return files;
 }
 

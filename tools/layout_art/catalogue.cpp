@@ -6,6 +6,7 @@
 #include "intro_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "page_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
@@ -42,6 +43,8 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    // The page viewer: its index picture and button bar.
+    writePageResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -51,6 +54,8 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    // The page viewer's pages, as run-length bitmaps of their own.
+    writePagePictures(out.outDir());
 }
 
 } // namespace ovta::art
