@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "shell/screen.h"
+#include "shell/application.h"
 #include "shell/screen_stack.h"
 #include "shell/trace.h"
 
@@ -47,11 +48,13 @@ void TForm6::resizeEvent(QResizeEvent* event)
 
 void TForm6::closeEvent(QCloseEvent* event)
 {
-    // A close from the window system goes to the top screen, which refuses
-    // (full screens) or closes itself (dialogs); the program goes on.
+    // The screens refuse a close from the window system, but this is the
+    // program's one window: closing it (Alt+F4, the title bar, wmctrl) ends
+    // the run the orderly way, as the main menu's exit does.
     event->ignore();
-    if (Screen* top = ScreenStack::instance().top())
-        top->systemClose();
+    if (trace::enabled())
+        trace::line("system close");
+    requestTerminate();
 }
 
 }  // namespace ovta

@@ -22,13 +22,6 @@
 
 namespace ovta::test {
 
-class StillPointer : public Pointer {
-public:
-    QPoint pos() const override { return at; }
-    void setPos(const QPoint& desktop) override { at = desktop; }
-    QPoint at;
-};
-
 struct ArticleSpec {
     std::string text;
     std::vector<long long> pairs; // start, length, ... (P pairs)
@@ -55,8 +48,6 @@ protected:
             settle();
             removeGlyphFonts();
         }
-        if (stillPointer_)
-            setPointer(nullptr);
         ShellTest::TearDown();
     }
 
@@ -114,15 +105,6 @@ protected:
         return true;
     }
 
-    StillPointer* useStillPointer()
-    {
-        auto p = std::make_unique<StillPointer>();
-        StillPointer* raw = p.get();
-        setPointer(std::move(p));
-        stillPointer_ = true;
-        return raw;
-    }
-
     // Moves the pointer onto `w` (its centre unless `at` is given), coming
     // from the backdrop, so that a move happens even when the pointer was
     // left at the same place by an earlier test.
@@ -138,7 +120,6 @@ protected:
 
 private:
     bool fontsInstalled_ = false;
-    bool stillPointer_ = false;
 };
 
 } // namespace ovta::test

@@ -309,7 +309,7 @@ TEST_F(TopicListTest, MissingTopicFileLeavesAnEmptyListAfterTheReport)
 
 TEST_F(TopicListTest, KeysCycleWithThePointerRightOfTheRowCentres)
 {
-    test::StillPointer* pointer = useStillPointer();
+    test::FakePointer* pointer = useFakePointer();
     writeOrderB("data\\1kenor49", "data\\kenor490", {5, 6, 7});
     writeReaderFiles("data\\1kenor410", "data\\1kenor411", "data\\kenor48", 7, 10);
     Tfrm45* list = open<Tfrm45>();

@@ -33,20 +33,6 @@ inline std::string bmpOf(const QColor& colour, int size = 64)
     return bytes.toStdString();
 }
 
-// A pointer the platform never moves: the position is only what was set,
-// as on a platform that ignores pointer moves.
-class FakePointer : public Pointer {
-public:
-    QPoint pos() const override { return at; }
-    void setPos(const QPoint& desktop) override
-    {
-        at = desktop;
-        moves.push_back(desktop);
-    }
-    QPoint at{-100, -100};
-    std::vector<QPoint> moves;
-};
-
 inline const QColor kHoverColour(200, 0, 0);  // "data1\kenor001.bmp"
 inline const QColor kNormalColour(0, 160, 0); // "data1\kenor002.bmp"
 
@@ -64,20 +50,6 @@ protected:
                              &Tfrm41::state(), &Tfrm51::state(), &Tfrm61::state(), &Tfrm71::state(),
                              &Tfrm81::state()})
             *s = HomeState{};
-    }
-
-    void TearDown() override
-    {
-        setPointer(nullptr);
-        ShellTest::TearDown();
-    }
-
-    FakePointer* useFakePointer()
-    {
-        auto fake = std::make_unique<FakePointer>();
-        FakePointer* raw = fake.get();
-        setPointer(std::move(fake));
-        return raw;
     }
 
     Tfalam1* openMenu()

@@ -136,7 +136,7 @@ TEST_F(HomeTest, ExitAndEscHideThenReleaseAndTheMenuAnimatesAgain)
         ASSERT_EQ(top(), home.data());
         for (Timer* t : menu->timers)
             EXPECT_FALSE(t->enabled());
-        traced.clear();
+        traceCapture->lines.clear();
         if (byKey)
             QTest::keyClick(home, Qt::Key_Escape);
         else

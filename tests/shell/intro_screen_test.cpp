@@ -3,7 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "shell/fake_media_player.h"
+#include "support/fake_media_player.h"
 #include "shell/intro.h"
 #include "shell/main_menu.h"
 #include "shell/screen_open.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/stand_in.h"
-#include "shell/fake_media_player.h"
+#include "support/fake_media_player.h"
 #include "shell/main_menu.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
@@ -73,7 +73,7 @@ TEST_F(MainMenuTest, SectionLabelsArePlacedAndOpenTheirHomes)
         EXPECT_EQ(label->Tag, c.tag);
         EXPECT_EQ(label->geometry(), c.geometry) << c.tag;
         EXPECT_GT(z(label), z(menu->m1)) << c.tag;
-        traced.clear();
+        traceCapture->lines.clear();
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(60, 50));
         EXPECT_TRUE(hasTrace(std::string("ovta: open ") + c.opens)) << c.tag;
         Screen* home = ScreenStack::instance().top();
@@ -110,7 +110,7 @@ TEST_F(MainMenuTest, HoverAreasBringTheirHighlightsForwardOnce)
     hover(menu->Label3);
     EXPECT_GT(z(menu->Image2), z(menu->m1));
     EXPECT_EQ(Tfalam1::state().aboutFlag, 1);
-    traced.clear();
+    traceCapture->lines.clear();
     QTest::mouseClick(menu->Image2, Qt::LeftButton);
     EXPECT_TRUE(hasTrace("ovta: open fabout")) << "the about picture takes the click";
 }

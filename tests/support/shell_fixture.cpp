@@ -5,7 +5,7 @@
 
 #include "store/content_dir.h"
 #include "shell/application.h"
-#include "shell/fake_media_player.h"
+#include "support/fake_media_player.h"
 #include "shell/globals.h"
 #include "shell/media_factory.h"
 #include "shell/screen.h"
@@ -21,7 +21,7 @@ void ShellTest::SetUp()
     resetGlobals();
     ContentDir::setCurrent(content.path());
     errors = std::make_unique<RecordErrors>();
-    trace::setSink([this](std::string_view line) { traced.emplace_back(line); });
+    traceCapture = std::make_unique<TraceCapture>();
     setTerminateHandler([this] { ++terminateRequests; });
     // As the program does: kinds not built yet open the stand-in.
     setUnregisteredKindOpener([](const std::string& kind) { openStandIn(kind); });
@@ -49,8 +49,9 @@ void ShellTest::TearDown()
     settle();
     setMediaPlayerFactory(nullptr);
     setTerminateHandler(nullptr);
-    trace::setSink(nullptr);
+    traceCapture.reset();
     trace::setEnabled(false);
+    fakePointer_.reset();
     errors.reset();
     ContentDir::setCurrent(".");
 }
@@ -61,12 +62,5 @@ void ShellTest::settle()
         QApplication::processEvents();
 }
 
-bool ShellTest::hasTrace(const std::string& prefix) const
-{
-    for (const auto& line : traced)
-        if (line.rfind(prefix, 0) == 0)
-            return true;
-    return false;
-}
 
 }  // namespace ovta::test

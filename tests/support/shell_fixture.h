@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "shell/backdrop.h"
+#include "support/fake_pointer.h"
 #include "support/fixture_dir.h"
 #include "support/recording_reporter.h"
+#include "support/trace_capture.h"
 
 namespace ovta {
 class FakeMediaPlayer;
@@ -29,8 +31,15 @@ protected:
     // The players the screens created, in order.
     std::vector<FakeMediaPlayer*> players;
     // What the trace printed, one entry per line.
-    std::vector<std::string> traced;
-    bool hasTrace(const std::string& prefix) const;
+    std::unique_ptr<TraceCapture> traceCapture;
+    bool hasTrace(const std::string& prefix) const { return traceCapture->hasPrefix(prefix); }
+
+    // Puts a fake in place of the system pointer for the rest of the test.
+    FakePointer* useFakePointer()
+    {
+        fakePointer_ = std::make_unique<FakePointerScope>();
+        return fakePointer_->get();
+    }
 
     int terminateRequests = 0;
     FixtureDir content;
@@ -43,6 +52,7 @@ protected:
 
 private:
     std::vector<std::pair<std::string, long long>> media_;
+    std::unique_ptr<FakePointerScope> fakePointer_;
 };
 
 }  // namespace ovta::test

@@ -1,4 +1,4 @@
-#include "shell/fake_media_player.h"
+#include "support/fake_media_player.h"
 
 #include <algorithm>
 

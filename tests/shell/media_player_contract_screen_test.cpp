@@ -1,0 +1,141 @@
+// The media player contract: one table of scripts run against the scripted
+// fake the screen tests use and against the real player on the platform's
+// backend, so that the two cannot drift apart. The real player runs the
+// same scripts on pieces three times as long, with its positions allowed a
+// margin for its own clock.
+#include <QString>
+#include <cctype>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "shell/qt_media_player.h"
+#include "store/content_dir.h"
+#include "support/fake_media_player.h"
+#include "support/fixture_dir.h"
+#include "support/media_script.h"
+#include "support/wave_bytes.h"
+
+namespace ovta {
+namespace {
+
+struct ScriptCase {
+    const char* name;
+    std::vector<std::string> steps;
+};
+
+const ScriptCase scriptCases[] = {
+    {"opens stopped at the start",
+     {"open data1\\a.wav", "at 0 stopped", "length 1000", "advance 500", "at 0 stopped"}},
+    {"plays to the end and stays there without rewinding",
+     {"open data1\\a.wav", "play", "at 0 playing", "advance 400", "at 400 playing", "advance 1000",
+      "at 1000 stopped", "advance 100", "at 1000 stopped", "play", "advance 100",
+      "at 1000 stopped"}},
+    {"replays after the end once the position is set back",
+     {"open data1\\a.wav", "play", "advance 2000", "setPosition 0", "at 0 stopped", "play",
+      "at 0 playing", "advance 300", "at 300 playing", "advance 2000", "at 1000 stopped",
+      "setPosition 0", "play", "advance 300", "at 300 playing"}},
+    {"setting the position to the length ends the piece at once",
+     {"open data1\\a.wav", "play", "advance 100", "setPosition 1000", "at 1000 stopped", "resume",
+      "at 1000 stopped"}},
+    {"positions are clamped to the piece",
+     {"open data1\\a.wav", "setPosition 5000", "at 1000 stopped", "setPosition -5", "at 0 stopped",
+      "playRange -100 200", "at 0 playing", "advance 500", "at 200 stopped"}},
+    {"a range stops at its end, and play goes on to the end of the piece",
+     {"open data1\\a.wav", "playRange 200 500", "at 200 playing", "advance 200", "at 400 playing",
+      "advance 200", "at 500 stopped", "play", "at 500 playing", "advance 1000",
+      "at 1000 stopped"}},
+    {"a range that reaches the length ends the piece",
+     {"open data1\\a.wav", "playRange 800 5000", "advance 500", "at 1000 stopped", "play",
+      "at 1000 stopped"}},
+    {"an empty range plays nothing",
+     {"open data1\\a.wav", "playRange 300 300", "at 300 stopped", "advance 100", "at 300 stopped"}},
+    {"a backwards range throws and leaves the player as it was",
+     {"open data1\\a.wav", "play", "advance 100", "throws playRange 500 200", "at 100 playing"}},
+    {"pause holds the position and resume keeps the range",
+     {"open data1\\a.wav", "playRange 0 600", "advance 100", "pause", "at 100 stopped",
+      "advance 500", "at 100 stopped", "pause", "at 100 stopped", "resume", "at 100 playing",
+      "advance 1000", "at 600 stopped"}},
+    {"play after a pause drops the range",
+     {"open data1\\a.wav", "playRange 0 600", "advance 100", "pause", "play", "advance 2000",
+      "at 1000 stopped"}},
+    {"resume starts a piece that was opened without playing",
+     {"open data1\\a.wav", "resume", "at 0 playing", "advance 100", "at 100 playing"}},
+    {"resume at the end does nothing",
+     {"open data1\\a.wav", "play", "advance 2000", "resume", "at 1000 stopped"}},
+    {"seeking past a range end while playing drops the range",
+     {"open data1\\a.wav", "playRange 100 300", "setPosition 500", "at 500 playing", "advance 200",
+      "at 700 playing"}},
+    {"seeking while stopped moves the start of the next play",
+     {"open data1\\a.wav", "setPosition 250", "at 250 stopped", "play", "advance 50",
+      "at 300 playing"}},
+    {"every call but close throws before open",
+     {"closed", "throws play", "throws playRange 0 10", "throws pause", "throws resume",
+      "throws position", "throws length", "throws setPosition 0", "throws playing", "close",
+      "closed"}},
+    {"calls throw after close",
+     {"open data1\\a.wav", "play", "close", "closed", "throws position", "throws play"}},
+    {"a missing or unplayable file leaves the player closed",
+     {"open data1\\a.wav", "throws open data1\\nothing.wav", "closed", "throws position",
+      "throws open data1\\broken.avi", "closed"}},
+    {"opening another file starts it afresh",
+     {"open data1\\a.wav", "play", "advance 300", "open data1\\b.wav", "at 0 stopped",
+      "length 2000"}},
+};
+
+enum class Player { Fake, Real };
+
+// The real player plays each piece at three times the script's length.
+constexpr std::int64_t kRealScale = 3;
+// How far a real position may be from the script's: the time between two
+// looks at the clock while waiting, and the backend's reporting steps.
+constexpr std::int64_t kRealTolerance = 200;
+
+class MediaPlayerContract : public ::testing::TestWithParam<std::tuple<ScriptCase, Player>> {
+protected:
+    void SetUp() override
+    {
+        previousRoot_ = ContentDir::current().root();
+        ContentDir::setCurrent(content.path());
+    }
+    void TearDown() override { ContentDir::setCurrent(previousRoot_); }
+
+    test::FixtureDir content;
+
+private:
+    std::filesystem::path previousRoot_;
+};
+
+TEST_P(MediaPlayerContract, Runs)
+{
+    const auto& [script, kind] = GetParam();
+    if (kind == Player::Fake) {
+        FakeMediaPlayer player;
+        player.addFile("data1\\a.wav", 1000);
+        player.addFile("data1\\b.wav", 2000);
+        player.addUnplayable("data1\\broken.avi");
+        test::runScript(player, test::fakeClock(player), script.steps);
+        return;
+    }
+    content.write("data1\\a.wav", test::waveBytes(1000 * kRealScale));
+    content.write("data1\\b.wav", test::waveBytes(2000 * kRealScale));
+    content.write("data1\\broken.avi", "this is not a video\r\n");
+    QtMediaPlayer player;
+    test::runScript(player, test::realClock(player, kRealScale, kRealTolerance), script.steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, MediaPlayerContract,
+    ::testing::Combine(::testing::ValuesIn(scriptCases), ::testing::Values(Player::Fake, Player::Real)),
+    [](const auto& info) {
+        std::string name = std::get<1>(info.param) == Player::Fake ? "Fake_" : "Real_";
+        for (char c : std::string(std::get<0>(info.param).name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+} // namespace
+} // namespace ovta
