@@ -10,6 +10,7 @@
 #include "menu_art.h"
 #include "menu_strips.h"
 #include "question_art.h"
+#include "page_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
@@ -57,6 +58,8 @@ void writeResources(ArtWriter& out)
     writeQuestionResources(out);
     // The list screens.
     writeListResources(out);
+    // The page viewer: its index picture and button bar.
+    writePageResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -68,6 +71,8 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
     writeBookContentPictures(out);
     writeQuestionContentPictures(out);
+    // The page viewer's pages, as run-length bitmaps of their own.
+    writePagePictures(out.outDir());
 }
 
 } // namespace ovta::art
