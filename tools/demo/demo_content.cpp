@@ -27,6 +27,7 @@ std::vector<DemoFile> buildDemoText()
             files.push_back(std::move(file));
     // The list screens.
     for (auto& file : listFiles())
+        files.push_back(std::move(file));
     // The page viewer: the index picture's zones and the chapters' first pages.
     for (auto& file : pageListFiles())
         files.push_back(std::move(file));
