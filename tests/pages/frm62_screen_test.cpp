@@ -262,7 +262,7 @@ TEST_F(PageViewTest, EscAndTheCloseButtonReleaseTheViewer)
         settle();
         EXPECT_FALSE(Tfrm62::instance) << (byKey ? "Esc" : "lg7");
         EXPECT_TRUE(hasTrace("ovta: release frm62"));
-        traced.clear();
+        traceCapture->lines.clear();
     }
     // A new viewer starts again on page 1 of chapter 1.
     Tfrm62* view = open();
