@@ -49,6 +49,22 @@ protected:
         return -1;
     }
 
+    // One pixel of a screenshot as its red, green and blue: "255,0,0".
+    std::string pixelOf(const std::string& shot, int x0, int y0)
+    {
+        const std::string at = "p{" + std::to_string(x0) + "," + std::to_string(y0) + "}";
+        std::string format;
+        for (const char* channel : {".r", ".g", ".b"})
+            format +=
+                std::string(format.empty() ? "" : ",") + "%[fx:int(255*" + at + channel + "+0.5)]";
+        format += "\\n"; // a whole line for readLine
+        Process convert({"sh", "-c", "convert \"$0\" -format \"$1\" info: 1>&2",
+                         std::string(OVTA_SHOT_DIR) + "/" + shot, format},
+                        {});
+        const auto line = convert.readLine(10s);
+        return line.value_or("");
+    }
+
     static constexpr int kLeft = (1024 - 640) / 2;
     static constexpr int kTop = (768 - 480) / 2;
 };
@@ -75,6 +91,10 @@ TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
     pointTo(572, 55);
     std::this_thread::sleep_for(400ms);
     screenshot("pages_index.png");
+    EXPECT_EQ(pixelOf("pages_index.png", kLeft + 509, kTop + 46), "255,0,0")
+        << "the red frame at the zone's top-left corner";
+    EXPECT_NE(pixelOf("pages_index.png", kLeft + 509, kTop + 66), "255,0,0")
+        << "and not round the zone below";
     clickAt(572, 55);
     ASSERT_TRUE(reader->waitForLine("ovta: page frm62 page=", 15s)) << joined(reader->lines());
     const int first = valueIn(reader->lines(), "ovta: page frm62", "page");
@@ -82,6 +102,11 @@ TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
     EXPECT_GT(first, 1);
     std::this_thread::sleep_for(300ms);
     screenshot("pages_page.png");
+    // The page's paper fills 640x465: its corners show it, the line below not.
+    for (auto [x0, y0] : {std::pair{1, 1}, std::pair{638, 463}, std::pair{630, 300}})
+        EXPECT_EQ(pixelOf("pages_page.png", kLeft + x0, kTop + y0), "246,238,214")
+            << x0 << "," << y0;
+    EXPECT_NE(pixelOf("pages_page.png", kLeft + 20, kTop + 470), "246,238,214");
 
     // The bar at 174,432; its next-page button at 40,6, 70x30.
     clickAt(174 + 40 + 35, 432 + 6 + 15);
