@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "pages/frame_shape.h"
+#include "shell/frame_shape.h"
 #include "pages/page_layout.h"
 #include "shell/layout_picture.h"
 #include "shell/trace.h"

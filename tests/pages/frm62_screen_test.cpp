@@ -9,7 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "pages/frame_shape.h"
+#include "shell/frame_shape.h"
 #include "pages/frm62.h"
 #include "pages/page_fixture.h"
 #include "shell/screen_open.h"
