@@ -24,6 +24,12 @@ Tfrm62::Tfrm62() : Screen(Kind)
     const layout::PageViewLayout& L = layout::kFrm62;
     m1 = new ImageControl(this, QStringLiteral("m1"), toRect(L.picture));
     m1->setStretch(true);
+    // Opaque: a page that cannot be shown leaves a blank page, not the
+    // index showing through under the bar.
+    QPalette blank = m1->palette();
+    blank.setColor(QPalette::Window, Qt::black);
+    m1->setPalette(blank);
+    m1->setAutoFillBackground(true);
 
     m2 = new MouseImage(this, QStringLiteral("m2"), toRect(L.picture));
     m2->setPicture(layoutPicture(QLatin1String(Kind), QStringLiteral("m2")));

@@ -15,26 +15,6 @@ using namespace std::chrono_literals;
 
 class PagesRun : public ReaderRunTest {
 protected:
-    void keys(const std::vector<std::string>& names)
-    {
-        std::vector<std::string> argv{"xdotool", "key", "--delay", "60"};
-        argv.insert(argv.end(), names.begin(), names.end());
-        x->run(argv);
-    }
-
-    // A point of the centred 640x480 screen, on the 1024x768 display.
-    void pointTo(int x0, int y0)
-    {
-        x->run({"xdotool", "mousemove", std::to_string(kLeft + x0), std::to_string(kTop + y0)});
-    }
-
-    void clickAt(int x0, int y0)
-    {
-        pointTo(x0, y0);
-        std::this_thread::sleep_for(150ms);
-        x->run({"xdotool", "click", "1"});
-    }
-
     // The value of `key=` in the last line starting with `prefix`.
     static int valueIn(const std::vector<std::string>& lines, const std::string& prefix,
                        const std::string& key)
@@ -49,17 +29,27 @@ protected:
         return -1;
     }
 
-    static constexpr int kLeft = (1024 - 640) / 2;
-    static constexpr int kTop = (768 - 480) / 2;
+    // One pixel of a screenshot as its red, green and blue: "255,0,0".
+    std::string pixelOf(const std::string& shot, int x0, int y0)
+    {
+        const std::string at = "p{" + std::to_string(x0) + "," + std::to_string(y0) + "}";
+        std::string format;
+        for (const char* channel : {".r", ".g", ".b"})
+            format +=
+                std::string(format.empty() ? "" : ",") + "%[fx:int(255*" + at + channel + "+0.5)]";
+        format += "\\n"; // a whole line for readLine
+        Process convert({"sh", "-c", "convert \"$0\" -format \"$1\" info: 1>&2",
+                         std::string(OVTA_SHOT_DIR) + "/" + shot, format},
+                        {});
+        const auto line = convert.readLine(10s);
+        return line.value_or("");
+    }
 };
 
 TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
 {
-    auto reader = startReader();
-    ASSERT_TRUE(reader->waitForLine("ovta: media open data1\\kenor.avi", 30s))
-        << joined(reader->lines());
-    keys({"Escape"});
-    ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 15s)) << joined(reader->lines());
+    auto reader = startAtMenu();
+    ASSERT_TRUE(reader);
 
     // Main menu: positions 4..12 are the section labels by Tag; the Quran,
     // Tag 7, is position 10.
@@ -75,6 +65,10 @@ TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
     pointTo(572, 55);
     std::this_thread::sleep_for(400ms);
     screenshot("pages_index.png");
+    EXPECT_EQ(pixelOf("pages_index.png", kScreenLeft + 509, kScreenTop + 46), "255,0,0")
+        << "the red frame at the zone's top-left corner";
+    EXPECT_NE(pixelOf("pages_index.png", kScreenLeft + 509, kScreenTop + 66), "255,0,0")
+        << "and not round the zone below";
     clickAt(572, 55);
     ASSERT_TRUE(reader->waitForLine("ovta: page frm62 page=", 15s)) << joined(reader->lines());
     const int first = valueIn(reader->lines(), "ovta: page frm62", "page");
@@ -82,6 +76,11 @@ TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
     EXPECT_GT(first, 1);
     std::this_thread::sleep_for(300ms);
     screenshot("pages_page.png");
+    // The page's paper fills 640x465: its corners show it, the line below not.
+    for (auto [x0, y0] : {std::pair{1, 1}, std::pair{638, 463}, std::pair{630, 300}})
+        EXPECT_EQ(pixelOf("pages_page.png", kScreenLeft + x0, kScreenTop + y0), "246,238,214")
+            << x0 << "," << y0;
+    EXPECT_NE(pixelOf("pages_page.png", kScreenLeft + 20, kScreenTop + 470), "246,238,214");
 
     // The bar at 174,432; its next-page button at 40,6, 70x30.
     clickAt(174 + 40 + 35, 432 + 6 + 15);

@@ -318,6 +318,7 @@ TEST_F(PageViewTest, AMissingOrDamagedPageIsReportedOnceAndTheBarStillWorks)
         EXPECT_TRUE(view->p1->isVisible()) << c.what;
         EXPECT_TRUE(above(view->m1, view->m2)) << c.what;
         EXPECT_TRUE(view->m1->picture().isNull()) << c.what << ": no other page shown";
+        EXPECT_EQ(shownAt(view, inside(2)), qRgb(0, 0, 0)) << c.what << ": nor the index";
         EXPECT_EQ(Tfrm62::position().page(), 5) << c.what;
         EXPECT_EQ(Tfrm62::position().chapter(), 2) << c.what;
         QTest::mouseClick(view->lg4, Qt::LeftButton);

@@ -213,3 +213,49 @@ TEST(PagePosition, ShortListsEndAtTheLastChapterDescribed)
 
 } // namespace
 } // namespace ovta
+
+namespace ovta {
+namespace {
+
+// The chapter a page lies in: the last one that begins at or before it.
+int chapterOf(const ChapterIndex& chapters, int page)
+{
+    int chapter = 1;
+    while (chapter < chapters.count() && chapters.firstPage(chapter + 1) <= page)
+        ++chapter;
+    return chapter;
+}
+
+// From every chapter, paging to the last page and back to the first: after
+// every page step the chapter is the one the page lies in, and the page
+// never leaves 1..603.
+TEST(PagePosition, AfterEveryPageStepTheChapterIsThePages)
+{
+    std::vector<int> shared = test::spreadFirstPages();
+    for (int k : {10, 11, 12})
+        shared[static_cast<std::size_t>(k)] = shared[9]; // chapters 10..13 begin on one page
+    shared[50] = shared[49];                             // and 50, 51 on another
+    for (int k = 110; k < 114; ++k)
+        shared[static_cast<std::size_t>(k)] = 603;
+    for (const auto& firstPages : {test::spreadFirstPages(), shared}) {
+        const ChapterIndex chapters = chaptersStartingAt(firstPages);
+        for (int open = 1; open <= 114; ++open) {
+            PagePosition at;
+            at.openChapter(chapters, open);
+            while (at.nextPage(chapters)) {
+                ASSERT_LE(at.page(), 603);
+                ASSERT_EQ(at.chapter(), chapterOf(chapters, at.page())) << "forward from " << open;
+            }
+            EXPECT_EQ(at.page(), 603);
+            while (at.previousPage(chapters)) {
+                ASSERT_GE(at.page(), 1);
+                ASSERT_EQ(at.chapter(), chapterOf(chapters, at.page())) << "back from " << open;
+            }
+            EXPECT_EQ(at.page(), 1);
+            EXPECT_EQ(at.chapter(), 1);
+        }
+    }
+}
+
+} // namespace
+} // namespace ovta
