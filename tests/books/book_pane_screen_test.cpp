@@ -8,7 +8,7 @@
 #include "books/book_screen_support.h"
 #include "books/frm43.h"
 #include "books/frm63.h"
-#include "shell/fake_media_player.h"
+#include "support/fake_media_player.h"
 #include "shell/main_menu.h"
 
 namespace ovta {
