@@ -14,6 +14,10 @@ const QColor kBlueGrey(46, 95, 169);
 // creation to 14 points of the same face.
 constexpr int kLayoutSize = -19;
 constexpr int kCreationSize = 14;
+// frm410's text label holds nine lines in 161 pixels: at the layout's 19
+// pixels the lines of the glyph face run into each other, so it is set a
+// size smaller, at which nine lines stand clear.
+constexpr int kRunTextSize = -15;
 
 const BookViewerSettings kSettings[] = {
     {.kind = "frm14", .screen = BookScreen::Frm14, .book = BookChoice::OneBook,
@@ -32,7 +36,7 @@ const BookViewerSettings kSettings[] = {
      .pathColor = kMaroon, .pathSize = kCreationSize, .articleRowSize = 0, .textSize = -19,
      .storeSize = -11, .opens = nullptr, .showsPaneAfterStart = false},
     {.kind = "frm410", .screen = BookScreen::Frm410, .book = BookChoice::CurrentItem,
-     .pathColor = kMaroon, .pathSize = kLayoutSize, .articleRowSize = 0, .textSize = -19,
+     .pathColor = kMaroon, .pathSize = kLayoutSize, .articleRowSize = 0, .textSize = kRunTextSize,
      .storeSize = -16, .opens = nullptr, .showsPaneAfterStart = true},
 };
 

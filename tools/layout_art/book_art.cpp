@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstring>
 
 #include "books/book_layout.h"
@@ -81,7 +82,8 @@ void paintPane(QPainter& p, const char* kind, const BookScreenLayout& L)
         return;
     }
     paintArrowColumn(p, L.lineUp, L.pageUp, L.pageDown, L.lineDown);
-    const qreal right = L.lineUp.x - 4;
+    // The pane reaches past the text label's right edge, where its lines end.
+    const qreal right = std::max<qreal>(L.lineUp.x - 2, L.text.right() + 7);
     if (std::strcmp(kind, "frm14") == 0 || std::strcmp(kind, "frm64") == 0) {
         const Box first = layout::articleRow(1);
         const Box last = layout::articleRow(6);
