@@ -111,8 +111,8 @@ void BookViewer::buildPane()
     ldnmts = pane_->lineDownSpot;
     m4 = pane_->pressedUp;
     m5 = pane_->pressedDown;
-    for (LabelControl* spot : {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp,
-                               static_cast<LabelControl*>(ldnmts)})
+    for (LabelControl* spot :
+         {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp, static_cast<LabelControl*>(ldnmts)})
         spot->setPointer(2);
 
     switch (model.pane) {
@@ -129,8 +129,8 @@ void BookViewer::buildPane()
 void BookViewer::buildArticleRows()
 {
     for (int j = 1; j <= ArticleWindow::Rows; ++j) {
-        auto* row = new LabelControl(this, QStringLiteral("lis%1").arg(j),
-                                     toRect(layout::articleRow(j)));
+        auto* row =
+            new LabelControl(this, QStringLiteral("lis%1").arg(j), toRect(layout::articleRow(j)));
         row->setTransparent(true);
         row->setPointer(2);
         row->onClick = [this, j](Control*) { lablstDblClick(j); };
@@ -155,8 +155,8 @@ void BookViewer::buildQuestionList()
     ls2->onDoubleClick = [this](Control*) { ls2DblClick(); };
     ls2->onKeyDown = [this](int key) { paneKey(key); };
     // The hot spots of the list move nothing; they show no hint either.
-    for (LabelControl* spot : {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp,
-                               static_cast<LabelControl*>(ldnmts)}) {
+    for (LabelControl* spot :
+         {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp, static_cast<LabelControl*>(ldnmts)}) {
         spot->setToolTip({});
         spot->setPointer(0);
     }
@@ -494,8 +494,8 @@ void BookViewer::co1Click()
 void BookViewer::co1Change()
 {
     model_->passages().setText(co1->text());
-    L_name->setGlyphText(model_->passages().name(), GlyphFace::Glyf01, kPaneSize,
-                         BookStrip::Blue, Qt::AlignRight);
+    L_name->setGlyphText(model_->passages().name(), GlyphFace::Glyf01, kPaneSize, BookStrip::Blue,
+                         Qt::AlignRight);
 }
 
 // Exit ------------------------------------------------------------------------

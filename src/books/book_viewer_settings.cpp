@@ -19,6 +19,7 @@ constexpr int kCreationSize = 14;
 // size smaller, at which nine lines stand clear.
 constexpr int kRunTextSize = -15;
 
+// clang-format off
 const BookViewerSettings kSettings[] = {
     {.kind = "frm14", .screen = BookScreen::Frm14, .book = BookChoice::OneBook,
      .pathColor = kMaroon, .pathSize = kLayoutSize, .articleRowSize = -19, .textSize = 0,
@@ -39,6 +40,7 @@ const BookViewerSettings kSettings[] = {
      .pathColor = kMaroon, .pathSize = kLayoutSize, .articleRowSize = 0, .textSize = kRunTextSize,
      .storeSize = -16, .opens = nullptr, .showsPaneAfterStart = true},
 };
+// clang-format on
 
 } // namespace
 

@@ -8,8 +8,8 @@
 #include "books/book_screen_support.h"
 #include "books/frm43.h"
 #include "books/frm63.h"
-#include "support/fake_media_player.h"
 #include "shell/main_menu.h"
+#include "support/fake_media_player.h"
 
 namespace ovta {
 namespace {
@@ -86,8 +86,8 @@ TEST_F(BookPaneTest, AnArticleRowOpensItsReaderWithItsTitle)
         const char* reader;
         std::string title;
     };
-    for (const Case& c : {Case{BookScreen::Frm14, "frm13", "a2"},
-                          Case{BookScreen::Frm64, "frm65", " a2"}}) {
+    for (const Case& c :
+         {Case{BookScreen::Frm14, "frm13", "a2"}, Case{BookScreen::Frm64, "frm65", " a2"}}) {
         BookViewer* v = c.screen == BookScreen::Frm14
                             ? static_cast<BookViewer*>(articleBook<Tfrm14>(c.screen, 3))
                             : articleBook<Tfrm64>(c.screen, 3);

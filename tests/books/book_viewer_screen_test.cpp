@@ -197,7 +197,8 @@ TEST_F(BookStripTest, ThePathCaptionWrapsWhenTooWide)
     clickRow(v, 2, 1);
     clickRow(v, 3, 1);
     ASSERT_EQ(v->lcap->rows().size(), 2u);
-    EXPECT_EQ(v->lcap->rows()[0].back(), '1') << "the first line ends with the first column's title";
+    EXPECT_EQ(v->lcap->rows()[0].back(), '1')
+        << "the first line ends with the first column's title";
     v->lablstClick(1);
     EXPECT_TRUE(v->lcap->text().empty()) << "frm7 empties the path with column 1";
 }
@@ -218,6 +219,30 @@ TEST_F(BookStripTest, ColumnTenPathOfFrm14StartsAtColumnOneUnwrapped)
     EXPECT_TRUE(errors->shown().empty()) << "a row of column 10 does nothing";
 }
 
+TEST_F(BookStripTest, TheExitShowsItsLitPictureWhileThePointerIsOverIt)
+{
+    Tfrm14* v = frm14(outline({1, 1}));
+    EXPECT_LT(z(v->m6), z(v->m1)) << "kept behind the background at first";
+    hover(v->Label1);
+    EXPECT_GT(z(v->m6), z(v->m1));
+    EXPECT_GT(z(v->Label1), z(v->m6)) << "the hot spot stays in front of its picture";
+    EXPECT_EQ(Tfrm14::state().exitHover, 1);
+    hover(v->lcap);
+    EXPECT_LT(z(v->m6), z(v->m1)) << "the path caption ends the hover";
+    hover(v->Label1);
+    hover(v->strip().Panel2, QPoint(1540, 148));
+    EXPECT_EQ(Tfrm14::state().exitHover, 0) << "so does the strip";
+    hover(v->Label1);
+    QPointer<Tfrm14> alive = v;
+    QTest::mouseClick(v->Label1, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(Tfrm14::state().exitHover, 1) << "the flag outlives the screen";
+    Tfrm14* again = open<Tfrm14>();
+    EXPECT_EQ(again, Tfrm14::instance.data());
+    EXPECT_EQ(Tfrm14::state().exitHover, 0) << "and is reset when the kind is created again";
+}
+
 // Esc leaves each screen, through whichever control has the keys.
 TEST_F(BookStripTest, EscLeavesEveryBookScreen)
 {
@@ -229,9 +254,9 @@ TEST_F(BookStripTest, EscLeavesEveryBookScreen)
     book(BookScreen::Frm63, 0, outline({1}));
     book(BookScreen::Frm410, 0, outline({1}));
     const std::vector<std::function<BookViewer*()>> screens = {
-        [this] { return open<Tfrm14>(); },   [this] { return open<Tfrm64>(); },
+        [this] { return open<Tfrm14>(); },  [this] { return open<Tfrm64>(); },
         [this] { return open<Tfrm43>(1); }, [this] { return open<Tfrm7>(1); },
-        [this] { return open<Tfrm63>(); },   [this] { return open<Tfrm410>(); },
+        [this] { return open<Tfrm63>(); },  [this] { return open<Tfrm410>(); },
     };
     for (const auto& opener : screens) {
         QPointer<BookViewer> v = opener();

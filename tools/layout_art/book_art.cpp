@@ -16,8 +16,8 @@ namespace ovta::art {
 
 namespace {
 
-using layout::Box;
 using layout::BookScreenLayout;
+using layout::Box;
 
 const QString kExit = QStringLiteral("خروج");
 constexpr QSize kIconSize(14, 16);
@@ -98,7 +98,8 @@ void paintPane(QPainter& p, const char* kind, const BookScreenLayout& L)
     if (std::strcmp(kind, "frm63") == 0) {
         paintParchmentPanel(p, text.adjusted(0, -36, 0, 0));
         p.setPen(QPen(QColor(150, 110, 40, 160), 1));
-        p.drawLine(QPointF(text.left() + 10, text.top() - 2), QPointF(text.right() - 10, text.top() - 2));
+        p.drawLine(QPointF(text.left() + 10, text.top() - 2),
+                   QPointF(text.right() - 10, text.top() - 2));
         return;
     }
     paintParchmentPanel(p, text);
@@ -171,11 +172,13 @@ void writeBookResources(ArtWriter& out)
         const QSize up(look.lineUp.w, look.lineUp.h);
         const QSize down(look.lineDown.w, look.lineDown.h);
         out.write(dir + "m4.png", up, [up] { return paintPressedArrow(up, Arrow::LineUp); });
-        out.write(dir + "m5.png", down, [down] { return paintPressedArrow(down, Arrow::LineDown); });
+        out.write(dir + "m5.png", down,
+                  [down] { return paintPressedArrow(down, Arrow::LineDown); });
     }
     const Box exit = layout::kBookScreens[0].exitHover;
-    out.write(QStringLiteral("books/m6.png"), {exit.w, exit.h},
-              [exit] { return paintDoorTile({exit.w, exit.h}, kExit, true); });
+    out.write(QStringLiteral("books/m6.png"), {exit.w, exit.h}, [exit] {
+        return paintDoorTile({exit.w, exit.h}, kExit, true);
+    });
     const Box track = layout::columnTrack(1);
     out.write(QStringLiteral("books/mp.png"), {track.w, track.h}, [track] {
         QImage img(track.w, track.h, QImage::Format_ARGB32_Premultiplied);
