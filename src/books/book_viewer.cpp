@@ -21,6 +21,8 @@ const QColor kListBack(252, 246, 226);
 constexpr int kTitleSize = -24;
 constexpr int kPaneSize = -19;
 constexpr int kPathRowHeight = 23;
+// Room for the blank on either side of every line after the first.
+constexpr int kTextFrame = 10;
 constexpr int kListItemHeight = 23;
 constexpr int kEsc = 27;
 constexpr int kEnter = 13;
@@ -250,9 +252,12 @@ void BookViewer::FormCreate()
     }
     setBookTitle();
     model_->setCaptionMeasure(widthIn(GlyphFace::Glyf01, settings_.pathSize), layout_.path.w);
+    // The body text wraps at what the text label shows: the label does not
+    // wrap and cuts off whatever is wider than it, so a line store measured
+    // in any other font or width would lose the ends of lines.
     if (lmtn)
-        model_->setLineStoreMeasure(widthIn(GlyphFace::Glyf01, settings_.storeSize),
-                                    model_->settings().lineStoreWidth);
+        model_->setLineStoreMeasure(widthIn(GlyphFace::Glyf01, settings_.textSize),
+                                    layout_.text.w - kTextFrame);
     model_->setResetListener([this] { paneReset(); });
     openBook();
 }

@@ -148,6 +148,25 @@ TEST_F(BookPaneTest, BodyOfTwentyLinesInFrm410StopsWithSixInView)
     EXPECT_EQ(v->lmtn->rows()[0], "l0") << "six lines never move";
 }
 
+TEST_F(BookPaneTest, BodyLinesWrapToWhatTheTextLabelShows)
+{
+    ASSERT_TRUE(installFonts());
+    std::vector<Heading> headings = outline({1});
+    std::string paragraph;
+    for (int w = 0; w < 60; ++w)
+        paragraph += "word" + std::to_string(w) + " ";
+    headings[0].body = paragraph + "\r\nshort\r\n";
+    book(BookScreen::Frm7, 1, headings);
+    Tfrm7* v = open<Tfrm7>(1);
+    clickRow(v, 1, 1);
+    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, v->settings().textSize);
+    const std::vector<std::string>& rows = v->lmtn->rows();
+    ASSERT_GT(rows.size(), 2u) << "the long line is broken";
+    for (const std::string& row : rows)
+        EXPECT_LE(font.width(row), v->lmtn->width()) << row;
+    EXPECT_EQ(rows.back(), " short ") << "the text's own line break stays";
+}
+
 TEST_F(BookPaneTest, PreviousAndNextPassOverEmptyArticles)
 {
     std::vector<Heading> headings = outline({1});
