@@ -37,10 +37,13 @@ int bookNumber(BookChoice choice)
     return 0;
 }
 
+// Looked up at each measure: the shared font of a face goes when the faces
+// are installed again.
 TextWidth widthIn(GlyphFace face, int size)
 {
-    const GlyphFont* font = &GlyphFont::get(face, size);
-    return [font](std::string_view s) { return static_cast<int>(std::ceil(font->width(s))); };
+    return [face, size](std::string_view s) {
+        return static_cast<int>(std::ceil(GlyphFont::get(face, size).width(s)));
+    };
 }
 
 } // namespace
