@@ -2,6 +2,7 @@
 // headings, scrolling a column, the strip arrows, held arrows, the magnifier,
 // the path caption, and leaving every screen.
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "books/book_screen_support.h"
@@ -50,6 +51,19 @@ TEST_F(BookStripTest, AFewLevelOneHeadingsFillColumnOneWithoutArrows)
     EXPECT_EQ(v->strip().Panel2->x(), -1110);
     EXPECT_EQ(iconShown(v, 1, 1), 3) << "a heading without children shows the leaf icon";
     EXPECT_TRUE(errors->shown().empty());
+}
+
+TEST_F(BookStripTest, AMissingIconIsReportedOnceTheStripIsDrawn)
+{
+    std::filesystem::remove(content.path() / "data1" / "1" / "3.bmp");
+    Tfrm14* v = frm14(outline({1, 2, 1}));
+    ASSERT_EQ(errors->shown().size(), 1u);
+    EXPECT_NE(errors->shown()[0].find("3.bmp"), std::string::npos) << errors->shown()[0];
+    EXPECT_EQ(captions(v, 1), names({1, 3})) << "every row is drawn all the same";
+    EXPECT_EQ(iconShown(v, 1, 1), 1);
+    clickRow(v, 1, 1);
+    EXPECT_EQ(captions(v, 2), names({2}));
+    EXPECT_EQ(errors->shown().size(), 2u) << "the leaf of column 2 names it again";
 }
 
 TEST_F(BookStripTest, SevenEntriesScrollToTheirLastFive)
