@@ -10,6 +10,7 @@
 #include "shell/application.h"
 #include "shell/screen_registry.h"
 #include "shell/stand_in.h"
+#include "shell/library_messages.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ int main(int argc, char** argv)
     // without a sound device; the alternative backend does not.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    ovta::captureLibraryMessages();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(art);
     // Kinds this version does not have open a stand-in that names them.

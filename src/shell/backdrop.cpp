@@ -1,6 +1,7 @@
 #include "shell/backdrop.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include "shell/screen.h"
@@ -19,6 +20,22 @@ TForm6::TForm6()
     setPalette(p);
     setAutoFillBackground(true);
     ScreenStack::instance().setBackdrop(this);
+    // F11 switches between full screen and a maximised window, whatever
+    // control has the keys.
+    auto* fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreenKey->setContext(Qt::ApplicationShortcut);
+    connect(fullScreenKey, &QShortcut::activated, this, &TForm6::toggleFullScreen);
+}
+
+void TForm6::toggleFullScreen()
+{
+    const bool toFull = !isFullScreen();
+    if (trace::enabled())
+        trace::line(std::string("window fullscreen=") + (toFull ? "1" : "0"));
+    if (toFull)
+        showFullScreen();
+    else
+        showMaximized();
 }
 
 void TForm6::showEvent(QShowEvent* event)

@@ -92,6 +92,25 @@ TEST(ReaderCommandLine, PrintsItsVersion)
     EXPECT_GT(printed.size(), 6u);
 }
 
+// A normal run, from the intro to the menu and out with Esc, prints
+// nothing: the libraries' warnings (no sound server here) stay out of the
+// terminal unless the trace is on.
+TEST_F(ReaderRunTest, ANormalRunKeepsTheTerminalQuiet)
+{
+    Process reader({OVTA_BINARY, OVTA_DEMO_DIR},
+                   {"DISPLAY=" + x->display(), "QT_QPA_PLATFORM=xcb", "OVTA_TRACE"});
+    std::this_thread::sleep_for(3s);
+    x->run({"xdotool", "key", "Escape"});
+    std::this_thread::sleep_for(1500ms);
+    x->run({"xdotool", "key", "Escape"});
+    const auto code = reader.wait(15s);
+    while (reader.readLine(100ms)) {
+    }
+    ASSERT_TRUE(code.has_value()) << joined(reader.lines());
+    EXPECT_EQ(*code, 0);
+    EXPECT_TRUE(reader.lines().empty()) << joined(reader.lines());
+}
+
 // Under a window manager, its close (wmctrl, Alt+F4) reaches the reader's
 // one window and ends the run cleanly.
 class WindowManagerRun : public ReaderRunTest {

@@ -219,6 +219,21 @@ TEST_F(FrameTest, ModalDialogBlocksTheOpenerUntilItCloses)
     EXPECT_EQ(probe->activations, 2);
 }
 
+TEST_F(FrameTest, F11SwitchesBetweenFullScreenAndAMaximisedWindow)
+{
+    TProbe* probe = openScreen<TProbe>();
+    backdrop->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backdrop));
+    ASSERT_FALSE(backdrop->isFullScreen());
+    QTest::keyClick(probe, Qt::Key_F11);
+    EXPECT_TRUE(backdrop->isFullScreen());
+    EXPECT_TRUE(hasTrace("ovta: window fullscreen=1"));
+    QTest::keyClick(probe, Qt::Key_F11);
+    EXPECT_FALSE(backdrop->isFullScreen());
+    EXPECT_TRUE(backdrop->isMaximized());
+    EXPECT_EQ(probe->keys, std::vector<int>{}) << "the screens never see F11";
+}
+
 TEST_F(FrameTest, ClosingTheWindowOverADialogEndsTheRunToo)
 {
     openScreen<TProbe>();
