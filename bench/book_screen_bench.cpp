@@ -114,7 +114,8 @@ int main(int argc, char** argv)
         v->LaevDblClick(1, row);
         draw(v);
     });
-    std::printf("(%d headings; column 2 holds %d)\n", nodes, v->model().columns().column(2).count());
+    std::printf("(%d headings; column 2 holds %d)\n", nodes,
+                v->model().columns().column(2).count());
     v->release();
     settle();
     delete backdrop;

@@ -51,7 +51,7 @@ constexpr int rowTop(int j, int lineHeight)
 }
 
 // The strip arrows at the screen edges.
-inline constexpr Box kStripLeftArrow{0, 168, 22, 36};   // m2
+inline constexpr Box kStripLeftArrow{0, 168, 22, 36};    // m2
 inline constexpr Box kStripRightArrow{616, 169, 24, 36}; // m3
 
 // The book title across the top.
@@ -87,6 +87,8 @@ struct BookScreenLayout {
     Box lineUp, pageUp, pageDown, lineDown;
 };
 
+// One screen to a row reads as the layouts' own table.
+// clang-format off
 inline constexpr BookScreenLayout kBookScreens[] = {
     {"frm14", {72, 41, 549, 47}, {8, 24, 57, 65}, {2, 33, 64, 64}, {0, 0, 0, 0},
      {600, 279, 18, 32}, {600, 317, 18, 44}, {600, 390, 18, 44}, {600, 434, 18, 32}},
@@ -100,8 +102,9 @@ inline constexpr BookScreenLayout kBookScreens[] = {
     {"frm63", {72, 41, 549, 47}, {8, 28, 57, 66}, {1, 32, 64, 64}, {28, 311, 514, 153},
      {600, 311, 18, 32}, {600, 346, 18, 44}, {600, 396, 18, 44}, {600, 433, 18, 32}},
     {"frm410", {72, 41, 549, 47}, {8, 24, 57, 65}, {2, 33, 64, 64}, {28, 304, 493, 161},
-     {525, 304, 18, 32}, {525, 342, 18, 44}, {525, 392, 18, 44}, {525, 433, 18, 32}},
+     {530, 304, 18, 32}, {530, 342, 18, 44}, {530, 392, 18, 44}, {530, 433, 18, 32}},
 };
+// clang-format on
 
 constexpr const BookScreenLayout& bookScreenLayout(const char* kind)
 {

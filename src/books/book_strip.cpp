@@ -29,10 +29,10 @@ const QColor BookStrip::Red(255, 0, 0);
 
 BookStrip::BookStrip(QWidget* screen, int& magnified)
     : Panel1(new PanelControl(screen, QStringLiteral("Panel1"), toRect(layout::kStripWindow))),
-      Panel2(new PanelControl(Panel1, QStringLiteral("Panel2"),
-                              QRect(BookColumns::FirstStripLeft, 0, layout::kStripWidth,
-                                    layout::kStripHeight),
-                              kStripColour)),
+      Panel2(new PanelControl(
+          Panel1, QStringLiteral("Panel2"),
+          QRect(BookColumns::FirstStripLeft, 0, layout::kStripWidth, layout::kStripHeight),
+          kStripColour)),
       magnifier_(Panel2, magnified, kMagnifierLeft, 20, kHiddenTop)
 {
     Panel2->onMouseMove = [this](Control*) { backgroundMove(); };
@@ -83,8 +83,8 @@ void BookStrip::buildRows()
     // taller line is held to what lets the fifth row's descenders clear the
     // strip's bottom bar (10-pixel margin, 5-pixel gaps, 15 pixels below).
     constexpr int kTallest = (layout::kStripHeight - 10 - 5 * (Rows - 1) - 15) / Rows;
-    lineHeight_ = font.valid() ? std::min(kTallest, static_cast<int>(std::ceil(font.height())))
-                               : kTallest;
+    lineHeight_ =
+        font.valid() ? std::min(kTallest, static_cast<int>(std::ceil(font.height()))) : kTallest;
     for (int k = 1; k <= Columns; ++k) {
         for (int j = 1; j <= Rows; ++j) {
             const int left = layout::rowLeft(k);

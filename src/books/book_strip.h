@@ -34,8 +34,8 @@ public:
 
     PanelControl* Panel1;
     PanelControl* Panel2;
-    std::array<ImageControl*, Columns> tracks{};  // mp1 .. mp10
-    std::array<MouseImage*, Columns> upArrows{};  // map1 .. map10
+    std::array<ImageControl*, Columns> tracks{};   // mp1 .. mp10
+    std::array<MouseImage*, Columns> upArrows{};   // map1 .. map10
     std::array<MouseImage*, Columns> downArrows{}; // mdp1 .. mdp10
     std::array<std::array<LabelControl*, Rows>, Columns> labels{};
     std::array<std::array<ImageControl*, Rows>, Columns> icons{};

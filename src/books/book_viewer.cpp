@@ -21,6 +21,8 @@ const QColor kListBack(252, 246, 226);
 constexpr int kTitleSize = -24;
 constexpr int kPaneSize = -19;
 constexpr int kPathRowHeight = 23;
+// Room for the blank on either side of every line after the first.
+constexpr int kTextFrame = 10;
 constexpr int kListItemHeight = 23;
 constexpr int kEsc = 27;
 constexpr int kEnter = 13;
@@ -35,10 +37,13 @@ int bookNumber(BookChoice choice)
     return 0;
 }
 
+// Looked up at each measure: the shared font of a face goes when the faces
+// are installed again.
 TextWidth widthIn(GlyphFace face, int size)
 {
-    const GlyphFont* font = &GlyphFont::get(face, size);
-    return [font](std::string_view s) { return static_cast<int>(std::ceil(font->width(s))); };
+    return [face, size](std::string_view s) {
+        return static_cast<int>(std::ceil(GlyphFont::get(face, size).width(s)));
+    };
 }
 
 } // namespace
@@ -111,8 +116,8 @@ void BookViewer::buildPane()
     ldnmts = pane_->lineDownSpot;
     m4 = pane_->pressedUp;
     m5 = pane_->pressedDown;
-    for (LabelControl* spot : {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp,
-                               static_cast<LabelControl*>(ldnmts)})
+    for (LabelControl* spot :
+         {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp, static_cast<LabelControl*>(ldnmts)})
         spot->setPointer(2);
 
     switch (model.pane) {
@@ -129,8 +134,8 @@ void BookViewer::buildPane()
 void BookViewer::buildArticleRows()
 {
     for (int j = 1; j <= ArticleWindow::Rows; ++j) {
-        auto* row = new LabelControl(this, QStringLiteral("lis%1").arg(j),
-                                     toRect(layout::articleRow(j)));
+        auto* row =
+            new LabelControl(this, QStringLiteral("lis%1").arg(j), toRect(layout::articleRow(j)));
         row->setTransparent(true);
         row->setPointer(2);
         row->onClick = [this, j](Control*) { lablstDblClick(j); };
@@ -155,8 +160,8 @@ void BookViewer::buildQuestionList()
     ls2->onDoubleClick = [this](Control*) { ls2DblClick(); };
     ls2->onKeyDown = [this](int key) { paneKey(key); };
     // The hot spots of the list move nothing; they show no hint either.
-    for (LabelControl* spot : {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp,
-                               static_cast<LabelControl*>(ldnmts)}) {
+    for (LabelControl* spot :
+         {static_cast<LabelControl*>(lupmts), lupmtp, ldnmtp, static_cast<LabelControl*>(ldnmts)}) {
         spot->setToolTip({});
         spot->setPointer(0);
     }
@@ -250,9 +255,12 @@ void BookViewer::FormCreate()
     }
     setBookTitle();
     model_->setCaptionMeasure(widthIn(GlyphFace::Glyf01, settings_.pathSize), layout_.path.w);
+    // The body text wraps at what the text label shows: the label does not
+    // wrap and cuts off whatever is wider than it, so a line store measured
+    // in any other font or width would lose the ends of lines.
     if (lmtn)
-        model_->setLineStoreMeasure(widthIn(GlyphFace::Glyf01, settings_.storeSize),
-                                    model_->settings().lineStoreWidth);
+        model_->setLineStoreMeasure(widthIn(GlyphFace::Glyf01, settings_.textSize),
+                                    layout_.text.w - kTextFrame);
     model_->setResetListener([this] { paneReset(); });
     openBook();
 }
@@ -494,8 +502,8 @@ void BookViewer::co1Click()
 void BookViewer::co1Change()
 {
     model_->passages().setText(co1->text());
-    L_name->setGlyphText(model_->passages().name(), GlyphFace::Glyf01, kPaneSize,
-                         BookStrip::Blue, Qt::AlignRight);
+    L_name->setGlyphText(model_->passages().name(), GlyphFace::Glyf01, kPaneSize, BookStrip::Blue,
+                         Qt::AlignRight);
 }
 
 // Exit ------------------------------------------------------------------------

@@ -52,7 +52,7 @@ public:
     ImageControl* Image2;
     LabelControl* m2; // strip arrows
     LabelControl* m3;
-    ImageControl* m6; // exit hover picture
+    ImageControl* m6;     // exit hover picture
     LabelControl* Label1; // exit
     // The pane's line and page hot spots and their pressed pictures m4, m5.
     MouseLabel* lupmts;
@@ -99,8 +99,8 @@ public:
     void ldntrsClick();
 
     // The pane.
-    void Label6Click(); // reset content
-    void lablstClick(); // show the pane
+    void Label6Click();           // reset content
+    void lablstClick();           // show the pane
     void lablstDblClick(int row); // open article
     void ls2DblClick();
     void Label7Click();
@@ -156,9 +156,9 @@ public:
     TBookViewer() : BookViewer(bookViewerSettings(Kind), TBookViewer::state()) {}
 };
 
-using Tfrm14 = TBookViewer<"frm14">; // one book; its articles open frm13
-using Tfrm64 = TBookViewer<"frm64">; // Quran commentary; its articles open frm65
-using Tfrm7 = TBookViewer<"frm7">;   // seventeen books of body texts
+using Tfrm14 = TBookViewer<"frm14">;   // one book; its articles open frm13
+using Tfrm64 = TBookViewer<"frm64">;   // Quran commentary; its articles open frm65
+using Tfrm7 = TBookViewer<"frm7">;     // seventeen books of body texts
 using Tfrm410 = TBookViewer<"frm410">; // twelve books of article runs, from the shelf
 
 } // namespace ovta

@@ -22,9 +22,8 @@ struct BookViewerSettings {
     int pathSize;
     // The article rows' glyph size (article-window screens).
     int articleRowSize;
-    // The body text label's glyph size and the line store's (body screens).
+    // The body text label's glyph size (body screens).
     int textSize;
-    int storeSize;
     // The screen an article of the pane opens; nullptr for none.
     const char* opens;
     // The show handler ends by showing the pane once more.

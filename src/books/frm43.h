@@ -8,7 +8,9 @@
 
 namespace ovta {
 
-class Tfrm43 : public BookViewer, public QuestionSource, public ScreenKind<Tfrm43, BookViewerState> {
+class Tfrm43 : public BookViewer,
+               public QuestionSource,
+               public ScreenKind<Tfrm43, BookViewerState> {
     Q_OBJECT
 
 public:

@@ -8,8 +8,8 @@
 #include "books/book_screen_support.h"
 #include "books/frm43.h"
 #include "books/frm63.h"
-#include "support/fake_media_player.h"
 #include "shell/main_menu.h"
+#include "support/fake_media_player.h"
 
 namespace ovta {
 namespace {
@@ -86,8 +86,8 @@ TEST_F(BookPaneTest, AnArticleRowOpensItsReaderWithItsTitle)
         const char* reader;
         std::string title;
     };
-    for (const Case& c : {Case{BookScreen::Frm14, "frm13", "a2"},
-                          Case{BookScreen::Frm64, "frm65", " a2"}}) {
+    for (const Case& c :
+         {Case{BookScreen::Frm14, "frm13", "a2"}, Case{BookScreen::Frm64, "frm65", " a2"}}) {
         BookViewer* v = c.screen == BookScreen::Frm14
                             ? static_cast<BookViewer*>(articleBook<Tfrm14>(c.screen, 3))
                             : articleBook<Tfrm64>(c.screen, 3);
@@ -146,6 +146,25 @@ TEST_F(BookPaneTest, BodyOfTwentyLinesInFrm410StopsWithSixInView)
     QTest::mouseClick(v->ldnmts, Qt::LeftButton);
     QTest::mouseClick(v->ldnmtp, Qt::LeftButton);
     EXPECT_EQ(v->lmtn->rows()[0], "l0") << "six lines never move";
+}
+
+TEST_F(BookPaneTest, BodyLinesWrapToWhatTheTextLabelShows)
+{
+    ASSERT_TRUE(installFonts());
+    std::vector<Heading> headings = outline({1});
+    std::string paragraph;
+    for (int w = 0; w < 60; ++w)
+        paragraph += "word" + std::to_string(w) + " ";
+    headings[0].body = paragraph + "\r\nshort\r\n";
+    book(BookScreen::Frm7, 1, headings);
+    Tfrm7* v = open<Tfrm7>(1);
+    clickRow(v, 1, 1);
+    const GlyphFont& font = GlyphFont::get(GlyphFace::Glyf01, v->settings().textSize);
+    const std::vector<std::string>& rows = v->lmtn->rows();
+    ASSERT_GT(rows.size(), 2u) << "the long line is broken";
+    for (const std::string& row : rows)
+        EXPECT_LE(font.width(row), v->lmtn->width()) << row;
+    EXPECT_EQ(rows.back(), " short ") << "the text's own line break stays";
 }
 
 TEST_F(BookPaneTest, PreviousAndNextPassOverEmptyArticles)

@@ -72,7 +72,10 @@ protected:
         return v->strip().labels[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j - 1)];
     }
 
-    static void clickRow(BookViewer* v, int k, int j) { QTest::mouseClick(row(v, k, j), Qt::LeftButton); }
+    static void clickRow(BookViewer* v, int k, int j)
+    {
+        QTest::mouseClick(row(v, k, j), Qt::LeftButton);
+    }
 
     static bool arrowsShown(BookViewer* v, int k)
     {

@@ -2,6 +2,7 @@
 // headings, scrolling a column, the strip arrows, held arrows, the magnifier,
 // the path caption, and leaving every screen.
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "books/book_screen_support.h"
@@ -50,6 +51,19 @@ TEST_F(BookStripTest, AFewLevelOneHeadingsFillColumnOneWithoutArrows)
     EXPECT_EQ(v->strip().Panel2->x(), -1110);
     EXPECT_EQ(iconShown(v, 1, 1), 3) << "a heading without children shows the leaf icon";
     EXPECT_TRUE(errors->shown().empty());
+}
+
+TEST_F(BookStripTest, AMissingIconIsReportedOnceTheStripIsDrawn)
+{
+    std::filesystem::remove(content.path() / "data1" / "1" / "3.bmp");
+    Tfrm14* v = frm14(outline({1, 2, 1}));
+    ASSERT_EQ(errors->shown().size(), 1u);
+    EXPECT_NE(errors->shown()[0].find("3.bmp"), std::string::npos) << errors->shown()[0];
+    EXPECT_EQ(captions(v, 1), names({1, 3})) << "every row is drawn all the same";
+    EXPECT_EQ(iconShown(v, 1, 1), 1);
+    clickRow(v, 1, 1);
+    EXPECT_EQ(captions(v, 2), names({2}));
+    EXPECT_EQ(errors->shown().size(), 2u) << "the leaf of column 2 names it again";
 }
 
 TEST_F(BookStripTest, SevenEntriesScrollToTheirLastFive)
@@ -197,7 +211,8 @@ TEST_F(BookStripTest, ThePathCaptionWrapsWhenTooWide)
     clickRow(v, 2, 1);
     clickRow(v, 3, 1);
     ASSERT_EQ(v->lcap->rows().size(), 2u);
-    EXPECT_EQ(v->lcap->rows()[0].back(), '1') << "the first line ends with the first column's title";
+    EXPECT_EQ(v->lcap->rows()[0].back(), '1')
+        << "the first line ends with the first column's title";
     v->lablstClick(1);
     EXPECT_TRUE(v->lcap->text().empty()) << "frm7 empties the path with column 1";
 }
@@ -218,6 +233,30 @@ TEST_F(BookStripTest, ColumnTenPathOfFrm14StartsAtColumnOneUnwrapped)
     EXPECT_TRUE(errors->shown().empty()) << "a row of column 10 does nothing";
 }
 
+TEST_F(BookStripTest, TheExitShowsItsLitPictureWhileThePointerIsOverIt)
+{
+    Tfrm14* v = frm14(outline({1, 1}));
+    EXPECT_LT(z(v->m6), z(v->m1)) << "kept behind the background at first";
+    hover(v->Label1);
+    EXPECT_GT(z(v->m6), z(v->m1));
+    EXPECT_GT(z(v->Label1), z(v->m6)) << "the hot spot stays in front of its picture";
+    EXPECT_EQ(Tfrm14::state().exitHover, 1);
+    hover(v->lcap);
+    EXPECT_LT(z(v->m6), z(v->m1)) << "the path caption ends the hover";
+    hover(v->Label1);
+    hover(v->strip().Panel2, QPoint(1540, 148));
+    EXPECT_EQ(Tfrm14::state().exitHover, 0) << "so does the strip";
+    hover(v->Label1);
+    QPointer<Tfrm14> alive = v;
+    QTest::mouseClick(v->Label1, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(Tfrm14::state().exitHover, 1) << "the flag outlives the screen";
+    Tfrm14* again = open<Tfrm14>();
+    EXPECT_EQ(again, Tfrm14::instance.data());
+    EXPECT_EQ(Tfrm14::state().exitHover, 0) << "and is reset when the kind is created again";
+}
+
 // Esc leaves each screen, through whichever control has the keys.
 TEST_F(BookStripTest, EscLeavesEveryBookScreen)
 {
@@ -229,9 +268,9 @@ TEST_F(BookStripTest, EscLeavesEveryBookScreen)
     book(BookScreen::Frm63, 0, outline({1}));
     book(BookScreen::Frm410, 0, outline({1}));
     const std::vector<std::function<BookViewer*()>> screens = {
-        [this] { return open<Tfrm14>(); },   [this] { return open<Tfrm64>(); },
+        [this] { return open<Tfrm14>(); },  [this] { return open<Tfrm64>(); },
         [this] { return open<Tfrm43>(1); }, [this] { return open<Tfrm7>(1); },
-        [this] { return open<Tfrm63>(); },   [this] { return open<Tfrm410>(); },
+        [this] { return open<Tfrm63>(); },  [this] { return open<Tfrm410>(); },
     };
     for (const auto& opener : screens) {
         QPointer<BookViewer> v = opener();

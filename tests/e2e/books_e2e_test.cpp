@@ -30,10 +30,10 @@ protected:
             << "demo content missing: build the demo target";
         x = std::make_unique<XServer>();
         ASSERT_TRUE(x->running()) << "Xvfb did not start";
-        reader = std::make_unique<Process>(
-            std::vector<std::string>{OVTA_BINARY, OVTA_DEMO_DIR},
-            std::vector<std::string>{"DISPLAY=" + x->display(), "OVTA_TRACE=1",
-                                     "QT_QPA_PLATFORM=xcb"});
+        reader = std::make_unique<Process>(std::vector<std::string>{OVTA_BINARY, OVTA_DEMO_DIR},
+                                           std::vector<std::string>{"DISPLAY=" + x->display(),
+                                                                    "OVTA_TRACE=1",
+                                                                    "QT_QPA_PLATFORM=xcb"});
         ASSERT_TRUE(reader->waitForLine("ovta: media open data1\\kenor.avi", 30s)) << log();
         keys({"Escape"});
         ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 10s)) << log();
@@ -68,8 +68,8 @@ protected:
     // A click at (x, y) of the 640x480 screen, centred on the 1024x768 display.
     void click(int sx, int sy)
     {
-        x->run({"xdotool", "mousemove", std::to_string(192 + sx), std::to_string(144 + sy),
-                "click", "1"});
+        x->run({"xdotool", "mousemove", std::to_string(192 + sx), std::to_string(144 + sy), "click",
+                "1"});
     }
 
     void shot(const std::string& name)
@@ -136,13 +136,13 @@ TEST_F(BooksRun, EveryBookScreenFromTheMainMenuByKeys)
         int position;
         const char* kind;
     };
-    for (const Road& r : {Road{7, "frm61", 3, "frm64"}, Road{7, "frm61", 6, "frm63"},
-                          Road{7, "frm61", 2, "frm7"}, Road{1, "frm41", 4, "frm43"},
-                          Road{2, "frm51", 2, "frm7"}}) {
+    for (const Road& r :
+         {Road{7, "frm61", 3, "frm64"}, Road{7, "frm61", 6, "frm63"}, Road{7, "frm61", 2, "frm7"},
+          Road{1, "frm41", 4, "frm43"}, Road{2, "frm51", 2, "frm7"}}) {
         openBook(r.tag, r.home, r.position, r.kind);
         click(519, 127);
-        ASSERT_TRUE(reader->waitForLine(std::string("ovta: book ") + r.kind + " open column=1",
-                                        10s))
+        ASSERT_TRUE(
+            reader->waitForLine(std::string("ovta: book ") + r.kind + " open column=1", 10s))
             << log();
         shot(std::string("books_") + r.kind + "_" + r.home);
         leave(r.home);

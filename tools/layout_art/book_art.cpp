@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstring>
 
 #include "books/book_layout.h"
@@ -15,8 +16,8 @@ namespace ovta::art {
 
 namespace {
 
-using layout::Box;
 using layout::BookScreenLayout;
+using layout::Box;
 
 const QString kExit = QStringLiteral("خروج");
 constexpr QSize kIconSize(14, 16);
@@ -81,7 +82,8 @@ void paintPane(QPainter& p, const char* kind, const BookScreenLayout& L)
         return;
     }
     paintArrowColumn(p, L.lineUp, L.pageUp, L.pageDown, L.lineDown);
-    const qreal right = L.lineUp.x - 4;
+    // The pane reaches past the text label's right edge, where its lines end.
+    const qreal right = std::max<qreal>(L.lineUp.x - 2, L.text.right() + 7);
     if (std::strcmp(kind, "frm14") == 0 || std::strcmp(kind, "frm64") == 0) {
         const Box first = layout::articleRow(1);
         const Box last = layout::articleRow(6);
@@ -96,7 +98,8 @@ void paintPane(QPainter& p, const char* kind, const BookScreenLayout& L)
     if (std::strcmp(kind, "frm63") == 0) {
         paintParchmentPanel(p, text.adjusted(0, -36, 0, 0));
         p.setPen(QPen(QColor(150, 110, 40, 160), 1));
-        p.drawLine(QPointF(text.left() + 10, text.top() - 2), QPointF(text.right() - 10, text.top() - 2));
+        p.drawLine(QPointF(text.left() + 10, text.top() - 2),
+                   QPointF(text.right() - 10, text.top() - 2));
         return;
     }
     paintParchmentPanel(p, text);
@@ -169,11 +172,13 @@ void writeBookResources(ArtWriter& out)
         const QSize up(look.lineUp.w, look.lineUp.h);
         const QSize down(look.lineDown.w, look.lineDown.h);
         out.write(dir + "m4.png", up, [up] { return paintPressedArrow(up, Arrow::LineUp); });
-        out.write(dir + "m5.png", down, [down] { return paintPressedArrow(down, Arrow::LineDown); });
+        out.write(dir + "m5.png", down,
+                  [down] { return paintPressedArrow(down, Arrow::LineDown); });
     }
     const Box exit = layout::kBookScreens[0].exitHover;
-    out.write(QStringLiteral("books/m6.png"), {exit.w, exit.h},
-              [exit] { return paintDoorTile({exit.w, exit.h}, kExit, true); });
+    out.write(QStringLiteral("books/m6.png"), {exit.w, exit.h}, [exit] {
+        return paintDoorTile({exit.w, exit.h}, kExit, true);
+    });
     const Box track = layout::columnTrack(1);
     out.write(QStringLiteral("books/mp.png"), {track.w, track.h}, [track] {
         QImage img(track.w, track.h, QImage::Format_ARGB32_Premultiplied);
