@@ -32,9 +32,12 @@ CountErrors* counted = nullptr;
 
 ScreenBench::Offscreen::Offscreen() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
 
-ScreenBench::ScreenBench(int& argc, char** argv) : app_(argc, argv)
+ScreenBench::ScreenBench(int& argc, char** argv) : ScreenBench(argc, argv, OVTA_DEMO_DIR) {}
+
+ScreenBench::ScreenBench(int& argc, char** argv, const std::filesystem::path& content)
+    : app_(argc, argv)
 {
-    ContentDir::setCurrent(OVTA_DEMO_DIR);
+    ContentDir::setCurrent(content);
     auto errors = std::make_unique<CountErrors>();
     counted = errors.get();
     setErrorReporter(std::move(errors));

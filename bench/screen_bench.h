@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,8 @@ namespace ovta::bench {
 class ScreenBench {
 public:
     ScreenBench(int& argc, char** argv);
+    // On another content directory than the demo's.
+    ScreenBench(int& argc, char** argv, const std::filesystem::path& content);
     ~ScreenBench();
     ScreenBench(const ScreenBench&) = delete;
     ScreenBench& operator=(const ScreenBench&) = delete;
