@@ -234,6 +234,16 @@ TEST_F(ShelfTest, TheCloseButtonLightsAndGoesOutOnActivation)
     hover(shelf->m1, QPoint(600, 20));
     EXPECT_LT(z(shelf->m2), z(shelf->m1));
 
+    // A jump between the close button and a spine (the keys move the
+    // pointer so) puts out what it left.
+    hover(shelf->l2);
+    hover(shelf->spines[3]);
+    EXPECT_LT(z(shelf->m2), z(shelf->m1));
+    EXPECT_EQ(shelf->highlighted(), shelf->spines[3]);
+    hover(shelf->l2);
+    EXPECT_GT(z(shelf->m2), z(shelf->m1));
+    EXPECT_EQ(shelf->highlighted(), nullptr);
+
     hover(shelf->l2);
     globals().CurrentItem = 3;
     openKind("frm410");
