@@ -452,7 +452,8 @@ TEST_F(QuestionScreenTest, ALongQuestionWrapsRightPartFirst)
     for (int i = 0; i < 30; ++i)
         title += "w" + std::to_string(i) + " ";
     title += "end";
-    write({{title, {"", "", ""}}, {"short", {"", "", ""}}}, {});
+    write({{title, {"", "", ""}}, {"short", {"", "", ""}}, {std::string(300, 'w'), {"", "", ""}}},
+          {});
     Tfrm42* q = openQuestion(0);
     const Lines shown = lines(q->List1);
     ASSERT_GE(shown.size(), 2u);
@@ -463,6 +464,20 @@ TEST_F(QuestionScreenTest, ALongQuestionWrapsRightPartFirst)
         EXPECT_LE(font.width(line), 361 + font.width(" ")) << line;
     QTest::mouseClick(q->Label7, Qt::LeftButton);
     EXPECT_EQ(lines(q->List1), Lines{"short"});
+
+    // A title with no blank left to break at still ends: the word wider
+    // than the title's width is broken only where the list's box must.
+    QTest::mouseClick(q->Label7, Qt::LeftButton);
+    EXPECT_EQ(q->QuestionRow(), 2);
+    const Lines word = lines(q->List1);
+    ASSERT_GE(word.size(), 2u);
+    std::string joined;
+    for (const auto& line : word) {
+        EXPECT_LE(font.width(line), Question::QuestionBoxWidth) << line;
+        joined += line;
+    }
+    EXPECT_EQ(joined, std::string(300, 'w'));
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace
