@@ -141,6 +141,7 @@ TEST_F(QuestionScreenTest, OpensOnTheChosenRowWithNoCategory)
     writeThree();
     Tfrm42* q = openQuestion(1);
     EXPECT_EQ(q->QuestionRow(), 1);
+    EXPECT_TRUE(hasTrace("ovta: question frm42 row=1 record=1"));
     EXPECT_EQ(lines(q->List1), Lines{"q2"});
     EXPECT_EQ(q->Category(), 0);
     EXPECT_EQ(q->List2->count(), 0);
@@ -214,6 +215,9 @@ TEST_F(QuestionScreenTest, ReferenceArrowsStepAndHideAtTheEnds)
     for (const auto& s : steps) {
         SCOPED_TRACE(s.article);
         QTest::mouseClick(q->*s.arrow, Qt::LeftButton);
+        EXPECT_TRUE(hasTrace("ovta: category frm42 category=2 references=3 cursor=" +
+                             std::string(1, s.article.back()) +
+                             " article=" + std::string(1, s.article.back()) + " book=0"));
         EXPECT_EQ(lines(q->List3), (Lines{"t44 t51", s.article}));
         EXPECT_EQ(q->m2->isVisible(), s.previous);
         EXPECT_EQ(q->m3->isVisible(), s.next);
