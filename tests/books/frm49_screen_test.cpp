@@ -197,6 +197,26 @@ TEST_F(ShelfTest, EnterOpensTheSpineUnderThePointerAndKeysWorkAfterTheBook)
     EXPECT_TRUE(errors->shown().empty());
 }
 
+TEST_F(ShelfTest, EnterOffTheSpinesOpensNothing)
+{
+    test::FakePointer* pointer = useFakePointer();
+    Tfrm49* shelf = openShelf();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(shelf, Qt::Key_Down);
+    // The shelf's ground and the board under the books are no target: the
+    // walk ends with no position, and Enter clicks nothing.
+    for (QPoint at : {QPoint(600, 40), QPoint(300, 366)}) {
+        SCOPED_TRACE(at.x());
+        pointer->at = shelf->mapToGlobal(at);
+        QTest::keyClick(shelf, Qt::Key_Return);
+        EXPECT_EQ(Tfrm49::state().keyPosition, 0);
+        EXPECT_EQ(top(), shelf);
+    }
+    QTest::keyClick(shelf, Qt::Key_Down);
+    EXPECT_EQ(Tfrm49::state().keyPosition, 1) << "the next Down starts at the first spine";
+    EXPECT_TRUE(TBookStandIn::openedWith.empty());
+}
+
 TEST_F(ShelfTest, EscTheCloseButtonAndEnterOnItLeave)
 {
     useFakePointer();
