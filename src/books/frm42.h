@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-#include "books/frame_shape.h"
+#include "shell/frame_shape.h"
 #include "books/line_list.h"
 #include "books/question.h"
 #include "shell/controls.h"

@@ -7,7 +7,7 @@
 namespace ovta {
 
 Pager::Pager(Style style, int rows, int& top)
-    : style_(style), rows_(rows), lastBase_(style == Style::Text ? rows : rows + 1),
+    : style_(style), rows_(rows), lastBase_(style == Style::List ? rows + 1 : rows),
       step_(rows - 1), top_(&top)
 {
 }
@@ -81,7 +81,7 @@ bool Pager::pageDown()
         *top_ = std::min(*top_ + step(), last_);
         return true;
     }
-    if (*top_ >= last_)
+    if (style_ == Style::List ? *top_ >= last_ : *top_ > last_)
         return false;
     *top_ = std::max(0, std::min(*top_ + step(), last_ + 1));
     return true;

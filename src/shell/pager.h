@@ -24,7 +24,7 @@ namespace ovta {
 
 class Pager {
 public:
-    enum class Style { Text, List };
+    enum class Style { Text, List, OpenList };
 
     static constexpr int TextRows = 9;
 
@@ -32,6 +32,11 @@ public:
     static Pager text(int& top) { return Pager(Style::Text, TextRows, top); }
     // A list pager of `rows` rows, with its top kept in `top`.
     static Pager list(int rows, int& top) { return Pager(Style::List, rows, top); }
+    // A list pager of `rows` rows whose last top is N - R: it reaches
+    // N - R + 1, so its last window holds R - 1 entries, and its page down
+    // goes on until it stands where its line down stops (the two-pane
+    // readers' title lists).
+    static Pager openList(int rows, int& top) { return Pager(Style::OpenList, rows, top); }
     // A text pager with its own top: last top = max(0, N - lastBase), page
     // step `step`.
     static Pager pane(int rows, int lastBase, int step) { return Pager(rows, lastBase, step); }

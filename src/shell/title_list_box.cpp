@@ -158,7 +158,11 @@ void TitleListBox::keyPressEvent(QKeyEvent* event)
     if ((key == 38 || key == 40) && count() > 0) {
         const int next =
             selected_ < 0 ? 0 : std::clamp(selected_ + (key == 38 ? -1 : 1), 0, count() - 1);
+        // A selection moved by the keys counts as a click, as in any list box.
+        const bool moved = next != selected_;
         setItemIndex(next);
+        if (moved)
+            click();
         return;
     }
     forwardKey(event, key, onKeyDown);

@@ -3,7 +3,9 @@
 #include "demo/book_content.h"
 #include "demo/credits.h"
 #include "demo/headings.h"
+#include "demo/list_content.h"
 #include "demo/music.h"
+#include "demo/page_lists.h"
 #include "demo/reading_content.h"
 #include "demo/search_letters.h"
 
@@ -23,6 +25,12 @@ std::vector<DemoFile> buildDemoText()
     for (auto* family : {&reading, &books})
         for (auto& file : *family)
             files.push_back(std::move(file));
+    // The list screens.
+    for (auto& file : listFiles())
+        files.push_back(std::move(file));
+    // The page viewer: the index picture's zones and the chapters' first pages.
+    for (auto& file : pageListFiles())
+        files.push_back(std::move(file));
     return files;
 }
 

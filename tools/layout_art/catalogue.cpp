@@ -1,12 +1,16 @@
 #include "catalogue.h"
 
+#include "app_icon.h"
 #include "art_writer.h"
+#include "book_art.h"
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
+#include "list_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
 #include "question_art.h"
+#include "page_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
@@ -19,6 +23,11 @@ void writeResources(ArtWriter& out)
     for (int n = 1; n <= kCursorCount; ++n)
         out.write(QStringLiteral("cursors/%1.png").arg(n), {32, 32},
                   [n] { return paintCursor(n); });
+
+    // The program's icon: the window's, and the desktop theme's sizes.
+    for (int size : {48, 64, 128, 256})
+        out.write(QStringLiteral("app/ovta-%1.png").arg(size), {size, size},
+                  [size] { return paintAppIcon(size); });
 
     out.write(QStringLiteral("firstflc/Image1.png"), {640, 480}, paintIntroStill);
 
@@ -44,8 +53,13 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    writeBookResources(out);
     writeShelfResources(out);
     writeQuestionResources(out);
+    // The list screens.
+    writeListResources(out);
+    // The page viewer: its index picture and button bar.
+    writePageResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -55,7 +69,10 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    writeBookContentPictures(out);
     writeQuestionContentPictures(out);
+    // The page viewer's pages, as run-length bitmaps of their own.
+    writePagePictures(out.outDir());
 }
 
 } // namespace ovta::art

@@ -1,5 +1,6 @@
-// A shape control drawn as a rectangular frame (the question screen's red
-// frame round the category button under the pointer). It takes no mouse
+// A shape control drawn as a rectangular frame in one pen colour, without
+// fill (the page viewer's frame round the zone under the pointer, the
+// question screen's red frame round a category button). It takes no mouse
 // events: the pointer reaches what lies under it.
 #pragma once
 
@@ -13,7 +14,9 @@ class FrameShape : public QWidget {
 
 public:
     FrameShape(QWidget* parent, const QString& name, const QRect& geometry, const QColor& pen,
-               int penWidth);
+               int penWidth = 1);
+
+    const QColor& pen() const { return pen_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "books/frame_shape.h"
+#include "shell/frame_shape.h"
 
 #include <QPainter>
 
@@ -20,6 +20,10 @@ void FrameShape::paintEvent(QPaintEvent*)
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
+    if (penWidth_ <= 1) {
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
     // The pen lies inside the control's bounds, as a shape's does.
     const qreal half = penWidth_ / 2.0;
     p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));

@@ -1,0 +1,124 @@
+// What a reader feels on the largest book screen: frm410 with a 750-heading
+// book (its capacity), drawn offscreen with the demo build's glyph fonts.
+// Times opening the screen (files, headings, fifty rows, first frame), one
+// column show (a scroll of column 1, drawn) and opening a heading (its
+// children into column 2 and its first article, drawn). The goal of each is
+// one 60 Hz frame (16.7 ms). Figures are printed, never asserted.
+#include <QApplication>
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+#include "big_book.h"
+#include "books/book_viewer.h"
+#include "shell/backdrop.h"
+#include "shell/error_report.h"
+#include "shell/globals.h"
+#include "shell/glyph_text.h"
+#include "shell/screen_open.h"
+#include "store/content_dir.h"
+
+using Clock = std::chrono::steady_clock;
+using namespace ovta;
+
+namespace {
+
+class CountErrors : public ErrorReporter {
+public:
+    void show(const std::string& text) override
+    {
+        ++count;
+        std::fprintf(stderr, "error: %s\n", text.c_str());
+    }
+    int count = 0;
+};
+
+void measure(const char* what, int runs, const std::function<void()>& body)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = Clock::now();
+        body();
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-48s %9.2f %9.2f\n", what, ms[ms.size() / 2], ms.back());
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void draw(QWidget* screen)
+{
+    QImage frame(screen->size(), QImage::Format_RGB32);
+    screen->render(&frame);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const auto root = std::filesystem::temp_directory_path() /
+                      ("ovta-book-screen-bench-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(root);
+    bench::writeBook(root, bookInfo(BookScreen::Frm410, 0).files);
+    const std::filesystem::path demo(OVTA_DEMO_DIR);
+    std::filesystem::create_directories(root / "data1" / "1");
+    for (const char* file : {"glyf01.ttf", "glyf01b.ttf", "data/kenor002", "data1/1/1.bmp",
+                             "data1/1/2.bmp", "data1/1/3.bmp"})
+        std::filesystem::copy_file(demo / file, root / file);
+    ContentDir::setCurrent(root);
+    auto errors = std::make_unique<CountErrors>();
+    CountErrors* counted = errors.get();
+    setErrorReporter(std::move(errors));
+    installGlyphFonts();
+    globals().titleTable.load(ContentDir::current());
+    auto* backdrop = new TForm6;
+    backdrop->resize(1024, 768);
+    backdrop->show();
+    settle();
+
+    std::printf("%-48s %9s %9s\n", "", "median ms", "worst ms");
+    int nodes = 0;
+    measure("open frm410 with 750 headings, drawn", 20, [&] {
+        globals().CurrentItem = 0;
+        BookViewer* v = openScreen<Tfrm410>();
+        draw(v);
+        nodes = v->model().tree().count();
+        v->release();
+        settle();
+    });
+
+    BookViewer* v = openScreen<Tfrm410>();
+    draw(v);
+    bool down = true;
+    measure("one column show (column 1 scrolled), drawn", 200, [&] {
+        // Back and forth, so that every run moves the column.
+        down ? v->mdpClick(1) : v->mapClick(1);
+        down = !down;
+        draw(v);
+    });
+    int row = 1;
+    measure("open a heading (children, article), drawn", 200, [&] {
+        row = row == 1 ? 2 : 1;
+        v->LaevDblClick(1, row);
+        draw(v);
+    });
+    std::printf("(%d headings; column 2 holds %d)\n", nodes, v->model().columns().column(2).count());
+    v->release();
+    settle();
+    delete backdrop;
+    removeGlyphFonts();
+    std::filesystem::remove_all(root);
+    return counted->count == 0 ? 0 : 1;
+}
