@@ -9,6 +9,7 @@
 #include "shell/glyph_text.h"
 #include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
+#include "shell/trace.h"
 #include "store/errors.h"
 
 namespace ovta {
@@ -132,7 +133,12 @@ void Tfrm42::FormShow()
 {
     if (!haveQuestion())
         return;
-    thenRedraw([this] { question_->show(firstRow_); }, [this] { showQuestion(); });
+    thenRedraw(
+        [this] {
+            question_->show(firstRow_);
+            traceQuestion();
+        },
+        [this] { showQuestion(); });
 }
 
 bool Tfrm42::haveQuestion() const
@@ -144,6 +150,16 @@ void Tfrm42::showQuestion()
 {
     List1->setLines(question_->questionBox().lines());
     showChoice();
+}
+
+void Tfrm42::traceQuestion() const
+{
+    if (!trace::enabled())
+        return;
+    const int row = question_->row();
+    trace::line(
+        "question frm42 row=" + std::to_string(row) + " record=" +
+        std::to_string(source_->questionList().entries()[static_cast<std::size_t>(row)].index));
 }
 
 void Tfrm42::showChoice()
@@ -163,6 +179,18 @@ void Tfrm42::showChoice()
     List3->setLines(question_->referenceBox().lines());
     m2->setVisible(question_->previousArrowShown());
     m3->setVisible(question_->nextArrowShown());
+    if (trace::enabled() && chosen != 0) {
+        const auto& refs = question_->category(chosen).references;
+        const int cursor = question_->cursor();
+        std::string line = "category frm42 category=" + std::to_string(chosen) +
+                           " references=" + std::to_string(refs.size());
+        if (cursor >= 1 && cursor <= static_cast<int>(refs.size())) {
+            const Reference& r = refs[static_cast<std::size_t>(cursor - 1)];
+            line += " cursor=" + std::to_string(cursor) + " article=" + std::to_string(r.article) +
+                    " book=" + std::to_string(r.book);
+        }
+        trace::line(line);
+    }
 }
 
 void Tfrm42::Label2Click(Control* sender)
@@ -197,14 +225,24 @@ void Tfrm42::Label6Click()
 {
     if (!haveQuestion())
         return;
-    thenRedraw([this] { question_->previousQuestion(); }, [this] { showQuestion(); });
+    thenRedraw(
+        [this] {
+            if (question_->previousQuestion())
+                traceQuestion();
+        },
+        [this] { showQuestion(); });
 }
 
 void Tfrm42::Label7Click()
 {
     if (!haveQuestion())
         return;
-    thenRedraw([this] { question_->nextQuestion(); }, [this] { showQuestion(); });
+    thenRedraw(
+        [this] {
+            if (question_->nextQuestion())
+                traceQuestion();
+        },
+        [this] { showQuestion(); });
 }
 
 void Tfrm42::Label6MouseDown(MouseLabel* sender)

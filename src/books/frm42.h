@@ -88,6 +88,7 @@ private:
     bool haveQuestion() const;
     void showQuestion();
     void showChoice();
+    void traceQuestion() const;
 
     QuestionSource* source_ = nullptr;
     std::unique_ptr<Question> question_;

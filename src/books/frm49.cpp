@@ -10,8 +10,6 @@ namespace {
 
 const bool registered = registerKinds<Tfrm49>();
 
-constexpr int kClosePosition = Tfrm49::SpineCount + 1;
-
 } // namespace
 
 Tfrm49::Tfrm49() : Screen(Kind)
@@ -70,10 +68,13 @@ void Tfrm49::highlight(ImageControl* spine)
     spine->setPicture(Image1->picture().copy(under));
 }
 
+// The pointer can jump from the close button to a spine and back without
+// crossing the shelf's ground (the keys move it so): what it left goes out.
 void Tfrm49::Image2MouseMove(ImageControl* spine)
 {
     spine->setPointer(2);
     highlight(spine);
+    closeHover_.leave();
 }
 
 void Tfrm49::Image2Click(Control* sender)
@@ -95,6 +96,7 @@ void Tfrm49::FormMouseMove()
 
 void Tfrm49::l2MouseMove()
 {
+    highlight(nullptr);
     closeHover_.enter();
 }
 
@@ -105,18 +107,7 @@ void Tfrm49::l2Click()
 
 void Tfrm49::FormKeyDown(int key)
 {
-    nav_->keyDown(
-        key, [this] { l2Click(); },
-        [this, key] {
-            // The pointer jumps from one target to the next without crossing
-            // the shelf's ground: what the old target lit goes out here.
-            if (key != 38 && key != 40 && key != 9)
-                return;
-            if (state().keyPosition == kClosePosition)
-                highlight(nullptr);
-            else
-                closeHover_.leave();
-        });
+    nav_->keyDown(key, [this] { l2Click(); }, {});
 }
 
 } // namespace ovta

@@ -197,6 +197,26 @@ TEST_F(ShelfTest, EnterOpensTheSpineUnderThePointerAndKeysWorkAfterTheBook)
     EXPECT_TRUE(errors->shown().empty());
 }
 
+TEST_F(ShelfTest, EnterOffTheSpinesOpensNothing)
+{
+    test::FakePointer* pointer = useFakePointer();
+    Tfrm49* shelf = openShelf();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(shelf, Qt::Key_Down);
+    // The shelf's ground and the board under the books are no target: the
+    // walk ends with no position, and Enter clicks nothing.
+    for (QPoint at : {QPoint(600, 40), QPoint(300, 366)}) {
+        SCOPED_TRACE(at.x());
+        pointer->at = shelf->mapToGlobal(at);
+        QTest::keyClick(shelf, Qt::Key_Return);
+        EXPECT_EQ(Tfrm49::state().keyPosition, 0);
+        EXPECT_EQ(top(), shelf);
+    }
+    QTest::keyClick(shelf, Qt::Key_Down);
+    EXPECT_EQ(Tfrm49::state().keyPosition, 1) << "the next Down starts at the first spine";
+    EXPECT_TRUE(TBookStandIn::openedWith.empty());
+}
+
 TEST_F(ShelfTest, EscTheCloseButtonAndEnterOnItLeave)
 {
     useFakePointer();
@@ -233,6 +253,16 @@ TEST_F(ShelfTest, TheCloseButtonLightsAndGoesOutOnActivation)
     EXPECT_GT(z(shelf->l2), z(shelf->m2)) << "the button stays clickable over its picture";
     hover(shelf->m1, QPoint(600, 20));
     EXPECT_LT(z(shelf->m2), z(shelf->m1));
+
+    // A jump between the close button and a spine (the keys move the
+    // pointer so) puts out what it left.
+    hover(shelf->l2);
+    hover(shelf->spines[3]);
+    EXPECT_LT(z(shelf->m2), z(shelf->m1));
+    EXPECT_EQ(shelf->highlighted(), shelf->spines[3]);
+    hover(shelf->l2);
+    EXPECT_GT(z(shelf->m2), z(shelf->m1));
+    EXPECT_EQ(shelf->highlighted(), nullptr);
 
     hover(shelf->l2);
     globals().CurrentItem = 3;

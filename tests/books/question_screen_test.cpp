@@ -141,6 +141,7 @@ TEST_F(QuestionScreenTest, OpensOnTheChosenRowWithNoCategory)
     writeThree();
     Tfrm42* q = openQuestion(1);
     EXPECT_EQ(q->QuestionRow(), 1);
+    EXPECT_TRUE(hasTrace("ovta: question frm42 row=1 record=1"));
     EXPECT_EQ(lines(q->List1), Lines{"q2"});
     EXPECT_EQ(q->Category(), 0);
     EXPECT_EQ(q->List2->count(), 0);
@@ -214,6 +215,9 @@ TEST_F(QuestionScreenTest, ReferenceArrowsStepAndHideAtTheEnds)
     for (const auto& s : steps) {
         SCOPED_TRACE(s.article);
         QTest::mouseClick(q->*s.arrow, Qt::LeftButton);
+        EXPECT_TRUE(hasTrace("ovta: category frm42 category=2 references=3 cursor=" +
+                             std::string(1, s.article.back()) +
+                             " article=" + std::string(1, s.article.back()) + " book=0"));
         EXPECT_EQ(lines(q->List3), (Lines{"t44 t51", s.article}));
         EXPECT_EQ(q->m2->isVisible(), s.previous);
         EXPECT_EQ(q->m3->isVisible(), s.next);
@@ -452,7 +456,8 @@ TEST_F(QuestionScreenTest, ALongQuestionWrapsRightPartFirst)
     for (int i = 0; i < 30; ++i)
         title += "w" + std::to_string(i) + " ";
     title += "end";
-    write({{title, {"", "", ""}}, {"short", {"", "", ""}}}, {});
+    write({{title, {"", "", ""}}, {"short", {"", "", ""}}, {std::string(300, 'w'), {"", "", ""}}},
+          {});
     Tfrm42* q = openQuestion(0);
     const Lines shown = lines(q->List1);
     ASSERT_GE(shown.size(), 2u);
@@ -463,6 +468,20 @@ TEST_F(QuestionScreenTest, ALongQuestionWrapsRightPartFirst)
         EXPECT_LE(font.width(line), 361 + font.width(" ")) << line;
     QTest::mouseClick(q->Label7, Qt::LeftButton);
     EXPECT_EQ(lines(q->List1), Lines{"short"});
+
+    // A title with no blank left to break at still ends: the word wider
+    // than the title's width is broken only where the list's box must.
+    QTest::mouseClick(q->Label7, Qt::LeftButton);
+    EXPECT_EQ(q->QuestionRow(), 2);
+    const Lines word = lines(q->List1);
+    ASSERT_GE(word.size(), 2u);
+    std::string joined;
+    for (const auto& line : word) {
+        EXPECT_LE(font.width(line), Question::QuestionBoxWidth) << line;
+        joined += line;
+    }
+    EXPECT_EQ(joined, std::string(300, 'w'));
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

@@ -102,6 +102,20 @@ void paintCabinet(QPainter& p, bool lit)
     p.fillRect(board, goldGradient(board.topLeft(), board.bottomLeft(), 0.8));
 }
 
+// The heading's plaque with a shadow of its own rounded shape.
+void paintHeading(QPainter& p, const QRectF& box)
+{
+    const qreal r = box.height() / 2;
+    QPainterPath shadow;
+    shadow.addRoundedRect(box.translated(3, 4), r, r);
+    p.fillPath(shadow, QColor(0, 0, 0, 90));
+    paintPlaque(p, box);
+    const qreal rosette = box.height() * 0.32;
+    paintRosette(p, QPointF(box.left() + box.height() * 0.55, box.center().y()), rosette);
+    paintRosette(p, QPointF(box.right() - box.height() * 0.55, box.center().y()), rosette);
+    paintCaption(p, kHeading, box.adjusted(box.height(), 4, -box.height(), -4), 24);
+}
+
 } // namespace
 
 QImage paintShelfScreen(bool lit)
@@ -116,8 +130,7 @@ QImage paintShelfScreen(bool lit)
     p.fillRect(inside.adjusted(-14, -14, 14, 14).translated(4, 6), QColor(0, 0, 0, 120));
     paintGoldFrame(p, inside.adjusted(-14, -14, 14, 14), 12);
     paintCabinet(p, lit);
-    paintHeadingPlaque(p, QRectF(170, 30, 300, 46));
-    paintCaption(p, kHeading, QRectF(210, 34, 220, 38), 24);
+    paintHeading(p, QRectF(170, 30, 300, 46));
     paintDoorTileAt(p, layout::kShelfClose, kClose);
     paintOrnamentBand(p, QRectF(150, 420, 340, 26));
     p.end();
