@@ -55,8 +55,6 @@ SystemPointer::SystemPointer() : SystemPointer(platformMovesPointer()) {}
 
 SystemPointer::SystemPointer(bool platformMovesPointer) : platformMoves_(platformMovesPointer) {}
 
-SystemPointer::~SystemPointer() { PointerMark::hideMark(); }
-
 QPoint SystemPointer::pos() const
 {
     const QPoint now = QCursor::pos();
@@ -82,6 +80,8 @@ Pointer& pointer() { return *current(); }
 
 void setPointer(std::unique_ptr<Pointer> p)
 {
+    // A position drawn for the pointer that goes is no longer kept.
+    PointerMark::hideMark();
     current() = p ? std::move(p) : std::make_unique<SystemPointer>();
 }
 

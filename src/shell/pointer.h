@@ -33,7 +33,6 @@ class SystemPointer : public Pointer {
 public:
     SystemPointer();
     explicit SystemPointer(bool platformMovesPointer);
-    ~SystemPointer() override;
 
     QPoint pos() const override;
     void setPos(const QPoint& desktop) override;
