@@ -105,24 +105,8 @@ void paintBarButton(QPainter& p, const QRectF& box, Glyph glyph, bool pressed)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal lift = pressed ? kPressedLift : 1.0;
-    const QRectF body = box.adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(body, 5, 5);
-    p.setPen(QPen(palette::ink, 1));
-    p.setBrush(goldGradient(body.topLeft(), body.bottomLeft(), lift));
-    p.drawPath(shape);
-    const QRectF well = body.adjusted(2.5, 2.5, -2.5, -2.5);
-    QLinearGradient enamel(well.topLeft(), well.bottomLeft());
-    enamel.setColorAt(0, pressed ? shade(palette::lapis, 1.5) : palette::lapis);
-    enamel.setColorAt(1, pressed ? palette::lapis : palette::night);
-    QPainterPath inner;
-    inner.addRoundedRect(well, 4, 4);
-    p.setPen(Qt::NoPen);
-    p.setBrush(enamel);
-    p.drawPath(inner);
-    if (pressed)
-        p.translate(0.5, 1);
+    const QRectF well =
+        paintEnamelButton(p, box, 5, pressed, pressed ? kPressedLift : 1.0, Qt::Vertical);
     paintGlyph(p, well, glyph, pressed ? palette::goldGlow : palette::goldLight);
     p.restore();
 }

@@ -174,28 +174,36 @@ void paintRowRules(QPainter& p, const layout::Box& firstRow, int step, int rows,
     p.restore();
 }
 
-void paintArrowButton(QPainter& p, const QRectF& box, Arrow arrow, bool pressed)
+QRectF paintEnamelButton(QPainter& p, const QRectF& box, qreal radius, bool pressed,
+                         qreal lift, Qt::Orientation goldRamp)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal lift = pressed ? kLit : 1.0;
     const QRectF body = box.adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath shape;
-    shape.addRoundedRect(body, 4, 4);
+    shape.addRoundedRect(body, radius, radius);
     p.setPen(QPen(palette::ink, 1));
-    p.setBrush(goldGradient(body.topLeft(), body.topRight(), lift));
+    p.setBrush(goldGradient(body.topLeft(),
+                            goldRamp == Qt::Horizontal ? body.topRight() : body.bottomLeft(), lift));
     p.drawPath(shape);
     const QRectF well = body.adjusted(2.5, 2.5, -2.5, -2.5);
     QLinearGradient enamel(well.topLeft(), well.bottomLeft());
     enamel.setColorAt(0, pressed ? shade(palette::lapis, 1.5) : palette::lapis);
     enamel.setColorAt(1, pressed ? palette::lapis : palette::night);
     QPainterPath inner;
-    inner.addRoundedRect(well, 3, 3);
+    inner.addRoundedRect(well, radius - 1, radius - 1);
     p.setPen(Qt::NoPen);
     p.setBrush(enamel);
     p.drawPath(inner);
     if (pressed)
         p.translate(0.5, 1);
+    return well;
+}
+
+void paintArrowButton(QPainter& p, const QRectF& box, Arrow arrow, bool pressed)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF well =
+        paintEnamelButton(p, box, 4, pressed, pressed ? kLit : 1.0, Qt::Horizontal);
     // Chevrons: one for a line, two for a page.
     const bool up = arrow == Arrow::LineUp || arrow == Arrow::PageUp;
     const bool page = arrow == Arrow::PageUp || arrow == Arrow::PageDown;

@@ -41,6 +41,12 @@ enum class Arrow { LineUp, PageUp, PageDown, LineDown };
 
 // One arrow button filling `box`; pressed, it is sunk and lit.
 void paintArrowButton(QPainter& p, const QRectF& box, Arrow arrow, bool pressed);
+
+// A button's gold rim (ramped along `goldRamp`, lit by `lift`) and blue
+// enamel well, rounded by `radius`; pressed, the well is lit and the painter
+// moved so that what is drawn on it sinks a little. Returns the well.
+QRectF paintEnamelButton(QPainter& p, const QRectF& box, qreal radius, bool pressed, qreal lift,
+                         Qt::Orientation goldRamp);
 // The pressed picture of a line arrow, the size of its box.
 QImage paintPressedArrow(QSize size, Arrow arrow);
 // The rail behind a column of arrows, from the top of `first` to the
