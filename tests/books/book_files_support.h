@@ -70,6 +70,16 @@ inline std::vector<Heading> outline(const std::vector<int>& levels)
 
 // Writes the tree, its titles and (where the book has them) its bodies
 // under the book's names.
+// Every file of a book, empty until a test writes it.
+inline void writeEmptyBook(const FixtureDir& content, const BookFileNames& f)
+{
+    for (const std::string* name :
+         {&f.tree, &f.titles, &f.groupMap, &f.articleNumbers, &f.articleIndex, &f.articleTitles,
+          &f.bodies, &f.segments, &f.locators, &f.articleTexts})
+        if (!name->empty())
+            content.write(*name, "");
+}
+
 inline void writeTree(const FixtureDir& content, const BookFileNames& names, const TreeFiles& tree)
 {
     content.write(names.tree, tree.list);

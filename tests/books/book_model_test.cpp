@@ -31,13 +31,7 @@ public:
             lines += "T" + std::to_string(k) + "\r\n";
         content.write("data\\kenor002", lines);
         titles.load(ContentDir(content.path()));
-        // Every file of the book exists, empty until a test writes it.
-        const BookFileNames& f = info.files;
-        for (const std::string* name :
-             {&f.tree, &f.titles, &f.groupMap, &f.articleNumbers, &f.articleIndex, &f.articleTitles,
-              &f.bodies, &f.segments, &f.locators, &f.articleTexts})
-            if (!name->empty())
-                content.write(*name, "");
+        test::writeEmptyBook(content, info.files);
     }
 
     void tree(const std::vector<Heading>& headings)

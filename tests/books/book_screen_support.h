@@ -39,11 +39,7 @@ protected:
     {
         const BookInfo info = bookInfo(screen, number);
         const BookFileNames& f = info.files;
-        for (const std::string* name :
-             {&f.tree, &f.titles, &f.groupMap, &f.articleNumbers, &f.articleIndex, &f.articleTitles,
-              &f.bodies, &f.segments, &f.locators, &f.articleTexts})
-            if (!name->empty())
-                content.write(*name, "");
+        writeEmptyBook(content, f);
         writeTree(content, f, buildTree(screenSettings(screen).layout, headings));
         return f;
     }
