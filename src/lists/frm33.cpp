@@ -57,11 +57,11 @@ Tfrm33::Tfrm33()
     me3_.setMeasure(glyphWidth, L.text.w - 3 * glyphWidth(" "));
 
     const layout::ArrowColumn& A = L.textArrows;
-    column_ = std::make_unique<PagedColumn>(
-        this, Kind, textPager_, repeat_,
-        ColumnArrows{"l3", "l7", "l8", "l4", A.lineUp, A.pageUp, A.pageDown, A.lineDown, "Image1",
-                     "Image2", 1, 2},
-        [this] { drawText(); });
+    column_ = std::make_unique<PagedColumn>(this, Kind, textPager_, repeat_,
+                                            ColumnArrows{"l3", "l7", "l8", "l4", A.lineUp, A.pageUp,
+                                                         A.pageDown, A.lineDown, "Image1", "Image2",
+                                                         1, 2},
+                                            [this] { drawText(); });
     l3 = column_->lineUpSpot;
     l7 = column_->pageUpSpot;
     l8 = column_->pageDownSpot;

@@ -48,8 +48,8 @@ Tfrm47::Tfrm47() : Screen(Kind), state_(state())
     LS1->onClick = [this](Control*) { LS1Click(); };
     LS1->onKeyDown = [this](int key) { FormKeyDown(key); };
 
-    List1 = new TitleListBox(this, QStringLiteral("List1"), toRect(L.lines), L.lineHeight,
-                             kListBack);
+    List1 =
+        new TitleListBox(this, QStringLiteral("List1"), toRect(L.lines), L.lineHeight, kListBack);
     List1->onDrawItem = [this](QPainter& p, int i, const QRect& r, bool selected) {
         List1DrawItem(p, i, r, selected);
     };

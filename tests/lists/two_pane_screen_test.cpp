@@ -57,8 +57,9 @@ TEST_F(TwoPaneTest, Frm05ListsTheSetOfItsItemUnderItsHeading)
         const char* heading;
     } cases[] = {
         {1, {"a", "b", "c"}, "t98"},
-        {2, {"title 0", "title 1", "title 2", "title 3", "title 4", "title 5", "title 6",
-             "title 7", "title 8"},
+        {2,
+         {"title 0", "title 1", "title 2", "title 3", "title 4", "title 5", "title 6", "title 7",
+          "title 8"},
          "t99"},
     };
     for (const auto& c : cases) {
@@ -121,7 +122,7 @@ TEST_F(TwoPaneTest, OpeningARowHighlightsItAndShowsItsTextUntilTheListMoves)
     EXPECT_EQ(s->lmtn->text(), " 2-0\r\n 2-1 \r\n 2-2 ") << "title 2's text, by its number";
 
     QTest::mouseClick(s->ldnmts, Qt::LeftButton); // a text of 3 lines does not move
-    QTest::mouseClick(third, Qt::LeftButton);      // the open row again: nothing
+    QTest::mouseClick(third, Qt::LeftButton);     // the open row again: nothing
     EXPECT_EQ(s->lmtn->text(), " 2-0\r\n 2-1 \r\n 2-2 ");
 
     QTest::mouseClick(s->rows[5], Qt::LeftButton);
