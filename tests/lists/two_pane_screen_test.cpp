@@ -329,6 +329,17 @@ TEST_F(TwoPaneTest, TheKeysWithdrawTheHoverPicturesOfTargetsLeft)
     QTest::keyClick(s, Qt::Key_Up); // onto a category: frm34 puts the search picture back
     EXPECT_EQ(Tfrm34::state().searchHover, 0);
     EXPECT_EQ(s->search->picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
+
+    // The pointer over the background takes both hover looks away.
+    hover(s->Label1);
+    hover(s->search);
+    EXPECT_EQ(Tfrm34::state().closeHover, 1);
+    EXPECT_EQ(Tfrm34::state().searchHover, 1);
+    hover(s->m1, QPoint(20, 470));
+    EXPECT_EQ(Tfrm34::state().closeHover, 0);
+    EXPECT_EQ(Tfrm34::state().searchHover, 0);
+    EXPECT_LT(z(s->m6), z(s->m1));
+    EXPECT_EQ(s->search->picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
