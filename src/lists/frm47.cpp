@@ -115,8 +115,9 @@ void Tfrm47::LS1Click()
     const int k = LS1->itemIndex();
     if (k < 0)
         return;
+    std::vector<std::string> lines = textLines(entryText(index_, texts_, k));
     List1->clear();
-    for (std::string& line : textLines(entryText(index_, texts_, k)))
+    for (std::string& line : lines)
         List1->addItem({std::move(line), {}});
     if (trace::enabled())
         trace::line("open text frm47 record=" + std::to_string(k) +

@@ -189,11 +189,14 @@ void TwoPaneScreen::Label2Click(LabelControl* row)
     // A hidden row holds no title; Enter over its place reaches it all the same.
     if (row == openRow_ || row->isHidden())
         return;
+    // Read first: a text that cannot be read leaves the open row and its
+    // text as they were, rather than a new row lit over the old text.
+    const std::string text = rowText(row->Tag);
     if (openRow_)
         paintRow(openRow_, settings_.rowColor);
     paintRow(row, settings_.openColor);
     openRow_ = row;
-    me3_.setText(rowText(row->Tag));
+    me3_.setText(text);
     textPager_.setCount(me3_.count());
     if (trace::enabled())
         trace::line(std::string("open text ") + kind() + " record=" + std::to_string(row->Tag) +

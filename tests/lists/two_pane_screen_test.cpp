@@ -449,6 +449,24 @@ TEST_F(TwoPaneTest, EnterOverAnEmptyRowOpensNothing)
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
+TEST_F(TwoPaneTest, ATextThatCannotBeReadLeavesTheOpenRowAsItWas)
+{
+    writeFrm05(1, titles(3), texts(3));
+    // A fourth title whose text number points past the text index.
+    std::string index = test::fields({0, 1, 3}) + test::fields({1, 1, 2}) +
+                        test::fields({2, 1, 1}) + test::fields({0, 1, 9});
+    content.write("data\\1kenor012", index);
+    Tfrm05* s = open05(1);
+    QTest::mouseClick(s->rows[1], Qt::LeftButton);
+    const std::string before = s->lmtn->text();
+    QTest::mouseClick(s->rows[3], Qt::LeftButton);
+    ASSERT_EQ(errors->shown().size(), 1u);
+    EXPECT_NE(errors->shown()[0].find("1kenor014"), std::string::npos) << errors->shown()[0];
+    EXPECT_EQ(s->openRow(), s->rows[1]);
+    EXPECT_EQ(s->rows[3]->textColor(), QColor(255, 255, 0));
+    EXPECT_EQ(s->lmtn->text(), before);
+}
+
 TEST_F(TwoPaneTest, TheWindowSystemCannotCloseATwoPaneReader)
 {
     writeFrm05(1, titles(3), texts(3));
