@@ -3,21 +3,26 @@
 #   make test   install what is missing, build, run every test through ctest
 #   make        build into build/ (the reader is build/ovta)
 #   make demo   generate the demo content into build/demo/
+#   make install  install the reader, its desktop entry, icon and man page
+#                 under PREFIX (default /usr/local)
 
 BUILD    ?= build
+PREFIX   ?= /usr/local
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-# Debian 12 packages: building, the demo content, media playback, and the
-# end-to-end tests under a virtual display.
+# Debian 12 packages: building, the demo content, media playback (X11 and
+# Wayland), and the end-to-end tests under a virtual display (with a window
+# manager, to close the window as a user does).
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
 	libgtest-dev libgmock-dev \
 	python3 python3-fonttools fonts-hosny-amiri ffmpeg \
-	xvfb xauth xdotool x11-utils imagemagick
+	xvfb xauth xdotool x11-utils imagemagick openbox wmctrl qt6-wayland \
+	desktop-file-utils
 
-.PHONY: all build deps demo run test clean
+.PHONY: all build deps demo run test install clean
 
 all: build
 
@@ -51,6 +56,9 @@ run: deps build
 
 test: deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,13 +1,16 @@
 // ovta: reader for the encyclopaedia's own content files.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "store/content_dir.h"
 #include "shell/application.h"
 #include "shell/screen_registry.h"
 #include "shell/stand_in.h"
+#include "shell/library_messages.h"
 
 namespace {
 
@@ -23,7 +26,50 @@ void printHelp()
         "Environment:\n"
         "  OVTA_TRACE=1   print one line per event (screens, media, errors) on stderr\n"
         "\n"
+        "Options:\n"
+        "  -h, --help     print this help and end\n"
+        "  --version      print the version and end\n"
+        "\n"
         "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.");
+}
+
+bool envSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Qt's platform plugins need a display server; without one, Qt aborts with
+// advice about reinstalling. Say what to do instead.
+bool displayAvailable()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string p = platform ? platform : "";
+    // Platforms that draw without a display server (offscreen, vnc,
+    // linuxfb, eglfs...) need nothing of ours.
+    if (!p.empty() && p.rfind("xcb", 0) != 0 && p.rfind("wayland", 0) != 0)
+        return true;
+    return envSet("DISPLAY") || envSet("WAYLAND_DISPLAY");
+}
+
+// Run from the wrong folder, the reader would show an empty menu and a
+// cascade of error boxes: name what is missing before anything is shown.
+bool contentPresent(const std::filesystem::path& dir)
+{
+    const auto missing = ovta::ContentDir(dir).missingFolders();
+    if (missing.empty())
+        return true;
+    std::string names;
+    for (const auto& m : missing)
+        names += (names.empty() ? "" : " and ") + m + "\\";
+    std::fprintf(stderr,
+                 "ovta: '%s' holds no encyclopaedia content: missing %s\n"
+                 "Run the reader on a copy of the disc (the folder that holds data\\ and data1\\):\n"
+                 "  ovta /path/to/disc\n"
+                 "or on the demo content built with the sources:\n"
+                 "  build/ovta build/demo\n",
+                 dir.string().c_str(), names.c_str());
+    return false;
 }
 
 }  // namespace
@@ -34,6 +80,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             printHelp();
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("ovta " OVTA_VERSION);
             return 0;
         }
         if (dir || argv[i][0] == '-') {
@@ -49,7 +99,17 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    ovta::ContentDir::setCurrent(dir ? std::filesystem::path(dir) : std::filesystem::current_path());
+    const std::filesystem::path root = dir ? std::filesystem::path(dir) : std::filesystem::current_path();
+    if (!contentPresent(root))
+        return 2;
+    ovta::ContentDir::setCurrent(root);
+    if (!displayAvailable()) {
+        std::fputs("ovta: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Start the reader from a desktop session, or under a virtual display:\n"
+                   "  xvfb-run -s '-screen 0 1024x768x24' ovta CONTENT-DIR\n",
+                   stderr);
+        return 2;
+    }
 
     // Software drawing is all the 640x480 screens need, and it keeps the
     // resident size small.
@@ -59,6 +119,7 @@ int main(int argc, char** argv)
     // without a sound device; the alternative backend does not.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    ovta::captureLibraryMessages();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(art);
     // Kinds this version does not have open a stand-in that names them.

@@ -1,6 +1,8 @@
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QFont>
 #include <QPointer>
 #include <QScreen>
@@ -54,6 +56,13 @@ void startUp()
     font.setStyleStrategy(QFont::PreferAntialias);
     QApplication::setFont(font);
     QApplication::setApplicationName(QStringLiteral("ovtaav1"));
+    // The desktop entry's name, by which Wayland compositors and docks find
+    // the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ovta"));
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/art/app/ovta-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     auto* form = new TForm6;
     backdrop() = form;

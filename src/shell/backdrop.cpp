@@ -1,9 +1,11 @@
 #include "shell/backdrop.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QTimer>
 
 #include "shell/screen.h"
+#include "shell/application.h"
 #include "shell/screen_stack.h"
 #include "shell/trace.h"
 
@@ -18,6 +20,22 @@ TForm6::TForm6()
     setPalette(p);
     setAutoFillBackground(true);
     ScreenStack::instance().setBackdrop(this);
+    // F11 switches between full screen and a maximised window, whatever
+    // control has the keys.
+    auto* fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreenKey->setContext(Qt::ApplicationShortcut);
+    connect(fullScreenKey, &QShortcut::activated, this, &TForm6::toggleFullScreen);
+}
+
+void TForm6::toggleFullScreen()
+{
+    const bool toFull = !isFullScreen();
+    if (trace::enabled())
+        trace::line(std::string("window fullscreen=") + (toFull ? "1" : "0"));
+    if (toFull)
+        showFullScreen();
+    else
+        showMaximized();
 }
 
 void TForm6::showEvent(QShowEvent* event)
@@ -47,11 +65,13 @@ void TForm6::resizeEvent(QResizeEvent* event)
 
 void TForm6::closeEvent(QCloseEvent* event)
 {
-    // A close from the window system goes to the top screen, which refuses
-    // (full screens) or closes itself (dialogs); the program goes on.
+    // The screens refuse a close from the window system, but this is the
+    // program's one window: closing it (Alt+F4, the title bar, wmctrl) ends
+    // the run the orderly way, as the main menu's exit does.
     event->ignore();
-    if (Screen* top = ScreenStack::instance().top())
-        top->systemClose();
+    if (trace::enabled())
+        trace::line("system close");
+    requestTerminate();
 }
 
 }  // namespace ovta

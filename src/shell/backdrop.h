@@ -14,6 +14,9 @@ class TForm6 : public QWidget {
 public:
     TForm6();
 
+    // Full screen <-> maximised window (F11).
+    void toggleFullScreen();
+
     // Runs once, when the backdrop is first shown.
     std::function<void()> onFirstActivate;
 

@@ -1,7 +1,9 @@
 #include "shell/error_report.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 
 #include "store/errors.h"
@@ -49,8 +51,17 @@ std::string withFullStop(std::string_view text)
 
 void MessageBoxReporter::show(const std::string& text)
 {
+    QWidget* parent = ScreenStack::instance().backdrop();
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ovtaav1"), QString::fromLatin1(text),
-                    QMessageBox::Ok, ScreenStack::instance().backdrop());
+                    QMessageBox::Ok, parent);
+    // A box raised during start-up, before the window is on the display,
+    // would be placed over the hidden window's corner: centre it on the
+    // screen instead.
+    if (!parent || !parent->isVisible()) {
+        box.adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            box.move(screen->geometry().center() - box.rect().center());
+    }
     box.exec();
 }
 

@@ -117,6 +117,18 @@ std::optional<fs::path> ContentDir::resolve(std::string_view contentName) const
     return at;
 }
 
+std::vector<std::string> ContentDir::missingFolders() const
+{
+    std::vector<std::string> missing;
+    for (const char* folder : {"data", "data1"}) {
+        const auto at = resolve(folder);
+        std::error_code ec;
+        if (!at || !fs::is_directory(*at, ec))
+            missing.emplace_back(folder);
+    }
+    return missing;
+}
+
 const ContentDir& ContentDir::current() { return currentDir(); }
 
 void ContentDir::setCurrent(fs::path root) { currentDir() = ContentDir(std::move(root)); }

@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace ovta {
 
@@ -20,6 +22,10 @@ public:
     // does not exist or would leave the content directory (absolute names,
     // drive letters, "." or "..", empty components, links that point out).
     std::optional<std::filesystem::path> resolve(std::string_view contentName) const;
+
+    // The folders every copy of the content holds ("data", "data1", in any
+    // case) that are missing here or are no folders; empty when all are here.
+    std::vector<std::string> missingFolders() const;
 
     // The program-wide content directory (the working directory unless the
     // command line names another). Set once at start-up.

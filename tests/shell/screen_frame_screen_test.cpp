@@ -77,16 +77,23 @@ TEST_F(FrameTest, OpenedScreenIs640x480CentredOnTopWithCaption)
     EXPECT_TRUE(hasTrace("ovta: activate probe"));
 }
 
-TEST_F(FrameTest, SystemCloseIsRefusedByFullScreens)
+// The screens refuse a close of their own, but the window is the program's
+// only one: closing it ends the run through the same orderly shutdown as
+// the main menu's exit, whatever screen or dialog is on top.
+TEST_F(FrameTest, ClosingTheWindowEndsTheRunTheOrderlyWay)
 {
     TProbe* probe = openScreen<TProbe>();
+    probe->systemClose();
+    settle();
+    EXPECT_EQ(terminateRequests, 0) << "a screen's own close is refused";
+    EXPECT_EQ(ScreenStack::instance().top(), probe);
+
     QCloseEvent close;
     QApplication::sendEvent(backdrop, &close);
     settle();
-    EXPECT_FALSE(close.isAccepted());
-    ASSERT_TRUE(TProbe::instance);
-    EXPECT_TRUE(probe->isVisible());
-    EXPECT_EQ(ScreenStack::instance().top(), probe);
+    EXPECT_FALSE(close.isAccepted()) << "the window stays until the shutdown removes it";
+    EXPECT_EQ(terminateRequests, 1);
+    EXPECT_TRUE(hasTrace("ovta: system close"));
 }
 
 TEST_F(FrameTest, ReleaseDestroysAfterTheHandlerAndActivatesTheScreenBelow)
@@ -212,16 +219,33 @@ TEST_F(FrameTest, ModalDialogBlocksTheOpenerUntilItCloses)
     EXPECT_EQ(probe->activations, 2);
 }
 
-TEST_F(FrameTest, SystemCloseOverADialogClosesTheDialogOnly)
+TEST_F(FrameTest, F11SwitchesBetweenFullScreenAndAMaximisedWindow)
 {
     TProbe* probe = openScreen<TProbe>();
+    backdrop->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backdrop));
+    ASSERT_FALSE(backdrop->isFullScreen());
+    QTest::keyClick(probe, Qt::Key_F11);
+    EXPECT_TRUE(backdrop->isFullScreen());
+    EXPECT_TRUE(hasTrace("ovta: window fullscreen=1"));
+    QTest::keyClick(probe, Qt::Key_F11);
+    EXPECT_FALSE(backdrop->isFullScreen());
+    EXPECT_TRUE(backdrop->isMaximized());
+    EXPECT_EQ(probe->keys, std::vector<int>{}) << "the screens never see F11";
+}
+
+TEST_F(FrameTest, ClosingTheWindowOverADialogEndsTheRunToo)
+{
+    openScreen<TProbe>();
     QTimer::singleShot(0, [&] {
         QCloseEvent close;
         QApplication::sendEvent(backdrop, &close);
+        // The test's terminate only counts: close the dialog by hand.
+        if (TSmallDialog::instance)
+            TSmallDialog::instance->closeModal();
     });
     openModal<TSmallDialog>();
-    EXPECT_EQ(ScreenStack::instance().top(), probe);
-    EXPECT_TRUE(probe->isVisible());
+    EXPECT_EQ(terminateRequests, 1);
 }
 
 TEST_F(FrameTest, ErrorInAHandlerIsReportedOnceAndTheRunGoesOn)

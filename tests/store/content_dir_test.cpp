@@ -101,6 +101,35 @@ TEST_F(ContentDirTest, ResolvesUnderARelativeRoot)
     EXPECT_FALSE(escaped.has_value());
 }
 
+TEST(ContentDir, MissingFoldersNamesWhatACopyOfTheContentLacks)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> folders; // made as folders
+        std::vector<std::string> files;   // made as files
+        std::vector<std::string> missing;
+    };
+    const Case cases[] = {
+        {"both, as on the disc", {"data", "data1"}, {}, {}},
+        {"both, in capitals", {"DATA", "Data1"}, {}, {}},
+        {"an empty folder", {}, {}, {"data", "data1"}},
+        {"the disc's parent folder", {"disc/data", "disc/data1"}, {}, {"data", "data1"}},
+        {"data1 missing", {"data"}, {}, {"data1"}},
+        {"a file named data", {"data1"}, {"data"}, {"data"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FixtureDir dir;
+        for (const auto& f : c.folders)
+            fs::create_directories(dir.path() / f);
+        for (const auto& f : c.files)
+            dir.write(f, "not a folder");
+        EXPECT_EQ(ContentDir(dir.path()).missingFolders(), c.missing);
+    }
+    EXPECT_EQ(ContentDir("/nonexistent/ovta").missingFolders(),
+              (std::vector<std::string>{"data", "data1"}));
+}
+
 TEST(ContentDir, CurrentIsTheDirectorySetAtStart)
 {
     FixtureDir content;

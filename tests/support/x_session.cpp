@@ -37,8 +37,13 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
     dup2(devnull, 0);
     dup2(stdoutFd >= 0 ? stdoutFd : devnull, 1);
     dup2(stderrFd >= 0 ? stderrFd : devnull, 2);
-    for (const auto& e : env)
-        putenv(const_cast<char*>(e.c_str()));
+    // "NAME=value" sets a variable, a bare "NAME" removes it.
+    for (const auto& e : env) {
+        if (e.find('=') == std::string::npos)
+            unsetenv(e.c_str());
+        else
+            putenv(const_cast<char*>(e.c_str()));
+    }
     auto args = cstrings(argv);
     execvp(args[0], args.data());
     _exit(127);

@@ -32,8 +32,8 @@ private:
 
 class Process {
 public:
-    // Starts argv with the extra environment entries ("NAME=value"); its
-    // stderr is captured, its stdout discarded.
+    // Starts argv with the extra environment entries ("NAME=value" sets,
+    // a bare "NAME" removes); its stderr is captured, its stdout discarded.
     Process(const std::vector<std::string>& argv, const std::vector<std::string>& env);
     ~Process();
     Process(const Process&) = delete;

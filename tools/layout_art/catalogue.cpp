@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "app_icon.h"
 #include "art_writer.h"
 #include "cursor_art.h"
 #include "hot_spot_art.h"
@@ -18,6 +19,11 @@ void writeResources(ArtWriter& out)
     for (int n = 1; n <= kCursorCount; ++n)
         out.write(QStringLiteral("cursors/%1.png").arg(n), {32, 32},
                   [n] { return paintCursor(n); });
+
+    // The program's icon: the window's, and the desktop theme's sizes.
+    for (int size : {48, 64, 128, 256})
+        out.write(QStringLiteral("app/ovta-%1.png").arg(size), {size, size},
+                  [size] { return paintAppIcon(size); });
 
     out.write(QStringLiteral("firstflc/Image1.png"), {640, 480}, paintIntroStill);
 
