@@ -29,6 +29,7 @@ public:
     ArticleList& list() { return list_; }
     const ArticleList& list() const { return list_; }
     const PanePager& pager() const { return pager_; }
+    PanePager& pager() { return pager_; }
 
     // The window is set over the list as it stands now, at the top.
     void refresh() { pager_.setCount(list_.count()); }

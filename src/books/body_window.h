@@ -18,6 +18,7 @@ public:
     LineStore& store() { return store_; }
     const LineStore& store() const { return store_; }
     const PanePager& pager() const { return pager_; }
+    PanePager& pager() { return pager_; }
 
     // The line store takes `text`; the window is set over its lines, at the top.
     void setText(std::string_view text);

@@ -211,6 +211,16 @@ bool BookModel::pageDown()
     return false;
 }
 
+Pager& BookModel::panePager()
+{
+    switch (settings_.pane) {
+    case PaneKind::ArticleWindow: return articles_.pager();
+    case PaneKind::BodyWindow: return body_.pager();
+    case PaneKind::ArticleListBox: break;
+    }
+    return idle_;
+}
+
 bool BookModel::previousArticle()
 {
     if (settings_.content != NodeContent::ArticleRange)

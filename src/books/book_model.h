@@ -54,6 +54,8 @@ public:
     // Row `row` (1..5) of column k clicked: returns whether anything
     // happened. The heading's content goes to the pane.
     bool openNode(int k, int row);
+    // Column k redrawn from its window top, as scrolling it does.
+    void showColumn(int k) { columns_.showColumn(k); }
     bool scrollUp(int k) { return columns_.scrollUp(k); }
     bool scrollDown(int k) { return columns_.scrollDown(k); }
     bool moveStripRight() { return columns_.moveStripRight(); }
@@ -76,6 +78,10 @@ public:
     bool lineDown();
     bool pageUp();
     bool pageDown();
+
+    // The window the pane's four hot spots move: the article rows' or the
+    // body lines'; the question list's moves nothing.
+    Pager& panePager();
 
     // The article-run screen's previous and next article.
     bool previousArticle();
@@ -102,6 +108,7 @@ private:
     BodyWindow body_;
     ArticleRange range_;
     Passages passages_;
+    PanePager idle_{0, 0, 0};
     std::function<void()> onReset_;
 };
 

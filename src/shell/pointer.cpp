@@ -1,5 +1,8 @@
 #include "shell/pointer.h"
 
+#include "shell/pointer_mark.h"
+
+#include <QGuiApplication>
 #include <QPixmap>
 #include <vector>
 
@@ -43,6 +46,17 @@ const QCursor* pointerShape(int n)
 
 int pointerShapeCount() { return static_cast<int>(shapes().size()); }
 
+bool platformMovesPointer()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+SystemPointer::SystemPointer() : SystemPointer(platformMovesPointer()) {}
+
+SystemPointer::SystemPointer(bool platformMovesPointer) : platformMoves_(platformMovesPointer) {}
+
+SystemPointer::~SystemPointer() { PointerMark::hideMark(); }
+
 QPoint SystemPointer::pos() const
 {
     const QPoint now = QCursor::pos();
@@ -54,11 +68,14 @@ QPoint SystemPointer::pos() const
 
 void SystemPointer::setPos(const QPoint& desktop)
 {
-    QCursor::setPos(desktop);
+    if (platformMoves_)
+        QCursor::setPos(desktop);
     const QPoint now = QCursor::pos();
     keptValid_ = (now != desktop);
     kept_ = desktop;
     systemAtKeep_ = now;
+    if (!platformMoves_)
+        PointerMark::showAt(desktop);
 }
 
 Pointer& pointer() { return *current(); }

@@ -26,17 +26,27 @@ public:
 };
 
 // The real pointer; where the platform ignores the move, the position last
-// set is kept and reported until the user moves the mouse.
+// set is kept and reported until the user moves the mouse. Where no program
+// may move the pointer (Wayland), it is never asked to: the kept position
+// is drawn instead, with the pointer shape of what lies there.
 class SystemPointer : public Pointer {
 public:
+    SystemPointer();
+    explicit SystemPointer(bool platformMovesPointer);
+    ~SystemPointer() override;
+
     QPoint pos() const override;
     void setPos(const QPoint& desktop) override;
 
 private:
+    bool platformMoves_;
     bool keptValid_ = false;
     QPoint kept_;
     QPoint systemAtKeep_;
 };
+
+// Whether the platform lets a program move the pointer (not on Wayland).
+bool platformMovesPointer();
 
 Pointer& pointer();
 // Tests install a fake; nullptr restores the system pointer.

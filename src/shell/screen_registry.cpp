@@ -27,6 +27,14 @@ bool registerScreen(const std::string& kind, std::function<void()> open)
 
 bool hasScreen(const std::string& kind) { return registry().count(kind) != 0; }
 
+std::function<void()> registeredOpener(const std::string& kind)
+{
+    auto it = registry().find(kind);
+    return it == registry().end() ? std::function<void()>() : it->second;
+}
+
+void unregisterScreen(const std::string& kind) { registry().erase(kind); }
+
 std::vector<std::string> registeredKinds()
 {
     std::vector<std::string> kinds;

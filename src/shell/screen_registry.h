@@ -18,6 +18,12 @@ bool hasScreen(const std::string& kind);
 // Every registered kind, in name order.
 std::vector<std::string> registeredKinds();
 
+// The opener registered for a kind (empty when none), and taking a kind
+// off the registry: a test stands a kind of its own in for a screen it
+// opens, and puts the registered one back after.
+std::function<void()> registeredOpener(const std::string& kind);
+void unregisterScreen(const std::string& kind);
+
 // What opens a kind that is not registered.
 void setUnregisteredKindOpener(std::function<void(const std::string& kind)> open);
 

@@ -69,12 +69,27 @@ void TitleListBox::updateScrollBar()
 {
     const int visible = std::max(1, height() / itemHeight_);
     const bool needed = count() * itemHeight_ > height();
-    scroll_->setGeometry(width() - kScrollWidth, 0, kScrollWidth, height());
+    scroll_->setGeometry(scrollLeft_ ? 0 : width() - kScrollWidth, 0, kScrollWidth, height());
     scroll_->setRange(0, std::max(0, count() - visible));
     scroll_->setPageStep(visible);
     if (!needed)
         scroll_->setValue(0);
     scroll_->setVisible(needed);
+}
+
+void TitleListBox::setScrollBarOnLeft(bool left)
+{
+    scrollLeft_ = left;
+    updateScrollBar();
+    update();
+}
+
+QRect TitleListBox::itemArea() const
+{
+    if (!scrollBarShown())
+        return rect();
+    return scrollLeft_ ? rect().adjusted(kScrollWidth, 0, 0, 0)
+                       : rect().adjusted(0, 0, -kScrollWidth, 0);
 }
 
 void TitleListBox::resizeEvent(QResizeEvent*)
@@ -88,8 +103,8 @@ void TitleListBox::paintEvent(QPaintEvent*)
     p.fillRect(rect(), background_);
     const int top = topIndex();
     for (int i = top; i < count(); ++i) {
-        const QRect r(0, (i - top) * itemHeight_, width() - (scrollBarShown() ? kScrollWidth : 0),
-                      itemHeight_);
+        const QRect area = itemArea();
+        const QRect r(area.left(), (i - top) * itemHeight_, area.width(), itemHeight_);
         if (r.top() >= height())
             break;
         p.save();
@@ -102,7 +117,8 @@ void TitleListBox::paintEvent(QPaintEvent*)
 
 int TitleListBox::itemAt(QPoint at) const
 {
-    if (at.x() >= width() - (scrollBarShown() ? kScrollWidth : 0) || at.y() < 0)
+    const QRect area = itemArea();
+    if (at.x() < area.left() || at.x() > area.right() || at.y() < 0)
         return -1;
     const int i = topIndex() + at.y() / itemHeight_;
     return i < count() ? i : -1;

@@ -40,6 +40,9 @@ public:
 
     const QColor& background() const { return background_; }
 
+    // Lists read right to left keep their scroll bar at the left edge.
+    void setScrollBarOnLeft(bool left);
+
     // Draws item `index` into `rect` (list coordinates); `selected` tells
     // the selected item, which the toolkit fills in its highlight colour.
     std::function<void(QPainter&, int index, const QRect& rect, bool selected)> onDrawItem;
@@ -56,11 +59,14 @@ protected:
 private:
     void updateScrollBar();
     int itemAt(QPoint p) const;
+    // The items' part of the list, beside the scroll bar when it shows.
+    QRect itemArea() const;
 
     int itemHeight_;
     QColor background_;
     std::vector<Item> items_;
     int selected_ = -1;
+    bool scrollLeft_ = false;
     QScrollBar* scroll_;
 };
 

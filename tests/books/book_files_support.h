@@ -78,4 +78,49 @@ inline void writeTree(const FixtureDir& content, const BookFileNames& names, con
         content.write(names.bodies, tree.bodies.bytes);
 }
 
+// Article locators and texts of the shared article files: article a
+// (1-based, base included) is record a - 1; `skipped` empty records come first.
+inline void writeArticleTexts(const FixtureDir& content, const std::vector<std::string>& texts,
+                              int skipped = 0)
+{
+    DataBuilder data;
+    std::string locators(16 * static_cast<std::size_t>(skipped), '0');
+    for (const auto& t : texts) {
+        const auto [offset, length] = data.add(t);
+        locators += fields({offset, length});
+    }
+    content.write("data\\1kenor44", locators);
+    content.write("data\\kenor45", data.bytes);
+}
+
+// The group map, article numbers and article index of an article screen's
+// book: group g lists groups[g - 1], article a titled "a<a>". Runs start at
+// position 1, since frm64 lists nothing from position 0.
+inline void writeArticles(const FixtureDir& content, BookScreen screen, const BookFileNames& names,
+                          const std::vector<std::vector<long long>>& groups, int count)
+{
+    const ScreenSettings& s = screenSettings(screen);
+    std::string map, index;
+    std::string numbers = fields({1});
+    long long position = 1;
+    for (const auto& g : groups) {
+        map += fields({position, position + static_cast<long long>(g.size()) - 1});
+        for (long long a : g)
+            numbers += fields({a});
+        position += static_cast<long long>(g.size());
+    }
+    DataBuilder data;
+    for (int a = 1; a <= count; ++a) {
+        const auto [offset, length] = data.add("a" + std::to_string(a));
+        for (int f = 1; f <= s.articleRecordSize / 8; ++f)
+            index += f == s.articleTitleField       ? fields({offset})
+                     : f == s.articleTitleField + 1 ? fields({length})
+                                                    : fields({0});
+    }
+    content.write(names.groupMap, map);
+    content.write(names.articleNumbers, numbers);
+    content.write(names.articleIndex, index);
+    content.write(names.articleTitles, data.bytes);
+}
+
 } // namespace ovta::test

@@ -45,47 +45,14 @@ public:
         test::writeTree(content, info.files, buildTree(screenSettings(screen_).layout, headings));
     }
 
-    // Article locators and texts: article a (1-based, base included) is
-    // record a - 1; `skipped` empty records come first.
     void articleTexts(const std::vector<std::string>& texts, int skipped = 0)
     {
-        DataBuilder data;
-        std::string locators(16 * static_cast<std::size_t>(skipped), '0');
-        for (const auto& t : texts) {
-            const auto [offset, length] = data.add(t);
-            locators += fields({offset, length});
-        }
-        content.write("data\\1kenor44", locators);
-        content.write("data\\kenor45", data.bytes);
+        test::writeArticleTexts(content, texts, skipped);
     }
 
-    // The group map, article numbers and article index of an article
-    // screen: group g lists articles[g - 1], article a titled "a<a>".
-    // Runs start at position 1, since frm64 lists nothing from position 0.
     void articles(const std::vector<std::vector<long long>>& groups, int count)
     {
-        const ScreenSettings& s = screenSettings(screen_);
-        std::string map, index;
-        std::string numbers = fields({1});
-        long long position = 1;
-        for (const auto& g : groups) {
-            map += fields({position, position + static_cast<long long>(g.size()) - 1});
-            for (long long a : g)
-                numbers += fields({a});
-            position += static_cast<long long>(g.size());
-        }
-        DataBuilder data;
-        for (int a = 1; a <= count; ++a) {
-            const auto [offset, length] = data.add("a" + std::to_string(a));
-            for (int f = 1; f <= s.articleRecordSize / 8; ++f)
-                index += f == s.articleTitleField       ? fields({offset})
-                         : f == s.articleTitleField + 1 ? fields({length})
-                                                        : fields({0});
-        }
-        content.write(info.files.groupMap, map);
-        content.write(info.files.articleNumbers, numbers);
-        content.write(info.files.articleIndex, index);
-        content.write(info.files.articleTitles, data.bytes);
+        test::writeArticles(content, screen_, info.files, groups, count);
     }
 
     // Creates and shows the screen's model.

@@ -18,14 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string joinedLines(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const auto& l : lines)
-        all += l + "\n";
-    return all;
-}
-
 // Runs the reader to its end without any display; returns its exit code
 // and keeps what it printed on stderr.
 int runWithoutDisplay(const std::vector<std::string>& args, std::string& printed)
@@ -36,7 +28,7 @@ int runWithoutDisplay(const std::vector<std::string>& args, std::string& printed
     const auto code = reader.wait(20s);
     while (reader.readLine(100ms)) {
     }
-    printed = joinedLines(reader.lines());
+    printed = ReaderRunTest::joined(reader.lines());
     if (!code) {
         reader.kill();
         return -1;
@@ -147,11 +139,8 @@ TEST_F(WindowManagerRun, ClosingTheWindowEndsTheRunWithExitCodeZero)
     };
     for (const auto& close : closes) {
         SCOPED_TRACE(close.front());
-        auto reader = startReader();
-        ASSERT_TRUE(reader->waitForLine("ovta: media open data1\\kenor.avi", 30s))
-            << joined(reader->lines());
-        x->run({"xdotool", "key", "Escape"});
-        ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 10s)) << joined(reader->lines());
+        auto reader = startAtMenu();
+        ASSERT_TRUE(reader);
         // The window manager must know the window by its title first.
         bool known = false;
         for (int i = 0; i < 50 && !known; ++i) {

@@ -17,13 +17,6 @@ using namespace std::chrono_literals;
 
 class KeyboardRun : public ReaderRunTest {
 protected:
-    void keys(const std::vector<std::string>& names)
-    {
-        std::vector<std::string> argv{"xdotool", "key", "--delay", "60"};
-        argv.insert(argv.end(), names.begin(), names.end());
-        x->run(argv);
-    }
-
     // Where the X server has the pointer now.
     std::pair<int, int> pointerAt()
     {

@@ -18,6 +18,7 @@
 #include "shell/globals.h"
 #include "shell/glyph_text.h"
 #include "shell/pointer.h"
+#include "store/content_dir.h"
 #include "support/shell_fixture.h"
 
 namespace ovta::test {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "sections/home_test_support.h"
+#include "shell/pointer_mark.h"
 
 namespace ovta {
 namespace {
@@ -206,6 +207,36 @@ TEST_F(KeyboardNavTest, RealPointerLandsOnTheTargetAndEnterFollowsIt)
     QTest::keyClick(home, Qt::Key_Return);
     EXPECT_EQ(topKind(), "frm02");
     EXPECT_EQ(globals().CurrentItem, 7);
+}
+
+// Where no program may move the pointer (Wayland), the keys never ask the
+// platform to: the kept position is drawn with the pointer shape of the hot
+// spot there, hover follows it, and the user's own move takes over.
+TEST_F(KeyboardNavTest, WhereThePointerCannotMoveTheKeptPositionIsDrawn)
+{
+    setPointer(std::make_unique<SystemPointer>(false));
+    SectionHome* home = openHome("frm51");
+    const QPoint before = QCursor::pos();
+    QTest::keyClick(home, Qt::Key_Down);
+    EXPECT_EQ(QCursor::pos(), before) << "the platform was asked to move the pointer";
+    EXPECT_EQ(pointer().pos(), panelCentre(home, "Panel2"));
+    PointerMark* mark = PointerMark::shown();
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->hotSpotAt(), backdrop->mapFromGlobal(panelCentre(home, "Panel2")));
+    const QCursor* hand = pointerShape(2);
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(mark->picture().toImage(), hand->pixmap().toImage())
+        << "the hot spot's own pointer shape";
+    EXPECT_TRUE(mark->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+    QTest::keyClick(home, Qt::Key_Down);
+    EXPECT_EQ(PointerMark::shown()->hotSpotAt(),
+              backdrop->mapFromGlobal(panelCentre(home, "Panel9")));
+    // The user moves the mouse: the real pointer is back, the mark goes.
+    QTest::mouseMove(backdrop, QPoint(5, 5));
+    settle();
+    EXPECT_EQ(PointerMark::shown(), nullptr);
+    setPointer(nullptr);
 }
 
 TEST_F(KeyboardNavTest, MainMenuPositionsAndEnter)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/x_session.h"
@@ -32,12 +33,58 @@ protected:
                                                                   "QT_QPA_PLATFORM=xcb"});
     }
 
+    // Starts the reader, skips the intro with Esc and waits for the main
+    // menu; nullptr (with the test failed) when it does not come.
+    std::unique_ptr<Process> startAtMenu()
+    {
+        using namespace std::chrono_literals;
+        auto reader = startReader();
+        if (!reader->waitForLine("ovta: media open data1\\kenor.avi", 30s)) {
+            ADD_FAILURE() << "no intro\n" << joined(reader->lines());
+            return nullptr;
+        }
+        keys({"Escape"});
+        if (!reader->waitForLine("ovta: activate falam1", 15s)) {
+            ADD_FAILURE() << "no main menu\n" << joined(reader->lines());
+            return nullptr;
+        }
+        return reader;
+    }
+
+    // Presses the keys one after another (xdotool names: "Down", "Return").
+    void keys(const std::vector<std::string>& names, int delayMs = 60)
+    {
+        std::vector<std::string> argv{"xdotool", "key", "--delay", std::to_string(delayMs)};
+        argv.insert(argv.end(), names.begin(), names.end());
+        x->run(argv);
+    }
+
+    // A point of the 640x480 screen, centred on the 1024x768 display.
+    void pointTo(int screenX, int screenY)
+    {
+        x->run({"xdotool", "mousemove", std::to_string(kScreenLeft + screenX),
+                std::to_string(kScreenTop + screenY)});
+    }
+
+    void clickAt(int screenX, int screenY)
+    {
+        using namespace std::chrono_literals;
+        pointTo(screenX, screenY);
+        std::this_thread::sleep_for(150ms);
+        x->run({"xdotool", "click", "1"});
+    }
+
+    static constexpr int kScreenLeft = (1024 - 640) / 2;
+    static constexpr int kScreenTop = (768 - 480) / 2;
+
     void screenshot(const std::string& name)
     {
         std::filesystem::create_directories(OVTA_SHOT_DIR);
         x->run({"import", "-window", "root", std::string(OVTA_SHOT_DIR) + "/" + name});
     }
 
+public:
+    // The lines as one text, for failure messages.
     static std::string joined(const std::vector<std::string>& lines)
     {
         std::string all;
@@ -46,6 +93,7 @@ protected:
         return all;
     }
 
+protected:
     std::unique_ptr<XServer> x;
 };
 

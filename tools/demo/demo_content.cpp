@@ -5,6 +5,7 @@
 #include "demo/headings.h"
 #include "demo/list_content.h"
 #include "demo/music.h"
+#include "demo/page_lists.h"
 #include "demo/reading_content.h"
 #include "demo/search_letters.h"
 
@@ -26,6 +27,9 @@ std::vector<DemoFile> buildDemoText()
             files.push_back(std::move(file));
     // The list screens.
     for (auto& file : listFiles())
+        files.push_back(std::move(file));
+    // The page viewer: the index picture's zones and the chapters' first pages.
+    for (auto& file : pageListFiles())
         files.push_back(std::move(file));
     return files;
 }

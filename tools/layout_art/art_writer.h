@@ -27,6 +27,7 @@ public:
     void writeQrc(const QString& name, const QString& prefix) const;
 
     const QStringList& written() const { return written_; }
+    const QString& outDir() const { return outDir_; }
     int overridden() const { return overridden_; }
 
 private:

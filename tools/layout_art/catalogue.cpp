@@ -2,15 +2,19 @@
 
 #include "app_icon.h"
 #include "art_writer.h"
+#include "book_art.h"
 #include "cursor_art.h"
 #include "hot_spot_art.h"
 #include "intro_art.h"
 #include "list_art.h"
 #include "menu_art.h"
 #include "menu_strips.h"
+#include "question_art.h"
+#include "page_art.h"
 #include "reading_catalogue.h"
 #include "section_art.h"
 #include "search_dialog_art.h"
+#include "shelf_art.h"
 
 namespace ovta::art {
 
@@ -49,8 +53,13 @@ void writeResources(ArtWriter& out)
 
     writeSectionResources(out);
     writeReadingResources(out);
+    writeBookResources(out);
+    writeShelfResources(out);
+    writeQuestionResources(out);
     // The list screens.
     writeListResources(out);
+    // The page viewer: its index picture and button bar.
+    writePageResources(out);
 }
 
 void writeContentPictures(ArtWriter& out)
@@ -60,6 +69,10 @@ void writeContentPictures(ArtWriter& out)
     out.write(QStringLiteral("data1/kenor002.bmp"), tile, [] { return paintExitHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb1.bmp"), tile, [] { return paintSearchHotSpot(false); });
     out.write(QStringLiteral("data1/kenorb2.bmp"), tile, [] { return paintSearchHotSpot(true); });
+    writeBookContentPictures(out);
+    writeQuestionContentPictures(out);
+    // The page viewer's pages, as run-length bitmaps of their own.
+    writePagePictures(out.outDir());
 }
 
 } // namespace ovta::art
