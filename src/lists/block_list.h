@@ -15,7 +15,7 @@
 namespace ovta {
 
 struct RecordBlock {
-    int first;   // record numbers counted from 1, both included
+    int first; // record numbers counted from 1, both included
     int last;
     int heading; // title table entry
 };

@@ -57,11 +57,11 @@ Tfrm33::Tfrm33()
     me3_.setMeasure(glyphWidth, L.text.w - 3 * glyphWidth(" "));
 
     const layout::ArrowColumn& A = L.textArrows;
-    column_ = std::make_unique<PagedColumn>(
-        this, Kind, textPager_, repeat_,
-        ColumnArrows{"l3", "l7", "l8", "l4", A.lineUp, A.pageUp, A.pageDown, A.lineDown, "Image1",
-                     "Image2", 1, 2},
-        [this] { drawText(); });
+    column_ = std::make_unique<PagedColumn>(this, Kind, textPager_, repeat_,
+                                            ColumnArrows{"l3", "l7", "l8", "l4", A.lineUp, A.pageUp,
+                                                         A.pageDown, A.lineDown, "Image1", "Image2",
+                                                         1, 2},
+                                            [this] { drawText(); });
     l3 = column_->lineUpSpot;
     l7 = column_->pageUpSpot;
     l8 = column_->pageDownSpot;
@@ -131,8 +131,11 @@ void Tfrm33::me1Click()
 void Tfrm33::showEntry(int k)
 {
     const int record = entries_.record(k);
+    // Read first, so that a text that cannot be read leaves caption and text
+    // together as they were.
+    const std::string text = blockText(index_, texts_, record);
     lcap->setText(wrapPathCaption(entries_.title(k), glyphWidth, layout::kFrm33.caption.w));
-    me3_.setText(blockText(index_, texts_, record));
+    me3_.setText(text);
     textPager_.setCount(me3_.count());
     if (trace::enabled())
         trace::line("open text frm33 record=" + std::to_string(record) +

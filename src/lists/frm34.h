@@ -19,7 +19,7 @@ public:
     static constexpr const char* Kind = "frm34";
     Tfrm34();
 
-    ImageControl* Image1;                   // the category panel lit, behind the background
+    ImageControl* Image1;                      // the category panel lit, behind the background
     std::array<ImageControl*, 7> categories{}; // Image2 .. Image8
     ImageControl* chosen() const { return chosen_; }
 

@@ -48,8 +48,8 @@ Tfrm47::Tfrm47() : Screen(Kind), state_(state())
     LS1->onClick = [this](Control*) { LS1Click(); };
     LS1->onKeyDown = [this](int key) { FormKeyDown(key); };
 
-    List1 = new TitleListBox(this, QStringLiteral("List1"), toRect(L.lines), L.lineHeight,
-                             kListBack);
+    List1 =
+        new TitleListBox(this, QStringLiteral("List1"), toRect(L.lines), L.lineHeight, kListBack);
     List1->onDrawItem = [this](QPainter& p, int i, const QRect& r, bool selected) {
         List1DrawItem(p, i, r, selected);
     };
@@ -115,8 +115,9 @@ void Tfrm47::LS1Click()
     const int k = LS1->itemIndex();
     if (k < 0)
         return;
+    std::vector<std::string> lines = textLines(entryText(index_, texts_, k));
     List1->clear();
-    for (std::string& line : textLines(entryText(index_, texts_, k)))
+    for (std::string& line : lines)
         List1->addItem({std::move(line), {}});
     if (trace::enabled())
         trace::line("open text frm47 record=" + std::to_string(k) +

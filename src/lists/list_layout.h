@@ -21,7 +21,7 @@ struct TwoPaneLayout {
     int textRowHeight;
     ArrowColumn textArrows;
     Box search, close;
-    Box heading;   // w == 0: none
+    Box heading;    // w == 0: none
     Box categories; // w == 0: none; the highlight picture's place
     constexpr Box row(int k) const
     {
@@ -102,12 +102,7 @@ struct EntryListLayout {
 };
 
 inline constexpr EntryListLayout kFrm47{
-    {389, 41, 204, 251},
-    22,
-    {62, 328, 519, 123},
-    24,
-    {150, 224, 64, 64},
-    {50, 227, 65, 58},
+    {389, 41, 204, 251}, 22, {62, 328, 519, 123}, 24, {150, 224, 64, 64}, {50, 227, 65, 58},
 };
 
 } // namespace ovta::layout

@@ -47,9 +47,7 @@ TwoPaneScreen::TwoPaneScreen(const TwoPaneSettings& settings, TwoPaneState& stat
     const GlyphFace face = settings.textFace;
     const int size = settings.textSize;
     me3_.setMeasure(
-        [face, size](std::string_view s) {
-            return qRound(GlyphFont::get(face, size).width(s));
-        },
+        [face, size](std::string_view s) { return qRound(GlyphFont::get(face, size).width(s)); },
         L.text.w - 3 * qRound(GlyphFont::get(face, size).width(" ")));
 
     lablst1 = operationLabel(this, "lablst1");
@@ -59,17 +57,17 @@ TwoPaneScreen::TwoPaneScreen(const TwoPaneSettings& settings, TwoPaneState& stat
 
     const auto& P = settings.pressed;
     const layout::ArrowColumn& LA = L.listArrows;
-    listColumn_ = std::make_unique<PagedColumn>(
-        this, kind, listPager_, repeat_,
-        ColumnArrows{"luptrs", "luptrp", "ldntrp", "ldntrs", LA.lineUp, LA.pageUp, LA.pageDown,
-                     LA.lineDown, P[0], P[1], 1, 2},
-        [this] { lablst1Click(); });
+    listColumn_ = std::make_unique<PagedColumn>(this, kind, listPager_, repeat_,
+                                                ColumnArrows{"luptrs", "luptrp", "ldntrp", "ldntrs",
+                                                             LA.lineUp, LA.pageUp, LA.pageDown,
+                                                             LA.lineDown, P[0], P[1], 1, 2},
+                                                [this] { lablst1Click(); });
     const layout::ArrowColumn& TA = L.textArrows;
-    textColumn_ = std::make_unique<PagedColumn>(
-        this, kind, textPager_, repeat_,
-        ColumnArrows{"lupmts", "lupmtp", "ldnmtp", "ldnmts", TA.lineUp, TA.pageUp, TA.pageDown,
-                     TA.lineDown, P[2], P[3], 3, 4},
-        [this] { labmtnClick(); });
+    textColumn_ = std::make_unique<PagedColumn>(this, kind, textPager_, repeat_,
+                                                ColumnArrows{"lupmts", "lupmtp", "ldnmtp", "ldnmts",
+                                                             TA.lineUp, TA.pageUp, TA.pageDown,
+                                                             TA.lineDown, P[2], P[3], 3, 4},
+                                                [this] { labmtnClick(); });
     luptrs = listColumn_->lineUpSpot;
     luptrp = listColumn_->pageUpSpot;
     ldntrp = listColumn_->pageDownSpot;
@@ -191,11 +189,14 @@ void TwoPaneScreen::Label2Click(LabelControl* row)
     // A hidden row holds no title; Enter over its place reaches it all the same.
     if (row == openRow_ || row->isHidden())
         return;
+    // Read first: a text that cannot be read leaves the open row and its
+    // text as they were, rather than a new row lit over the old text.
+    const std::string text = rowText(row->Tag);
     if (openRow_)
         paintRow(openRow_, settings_.rowColor);
     paintRow(row, settings_.openColor);
     openRow_ = row;
-    me3_.setText(rowText(row->Tag));
+    me3_.setText(text);
     textPager_.setCount(me3_.count());
     if (trace::enabled())
         trace::line(std::string("open text ") + kind() + " record=" + std::to_string(row->Tag) +
@@ -262,22 +263,15 @@ void TwoPaneScreen::FormKeyDown(int key)
     if (!nav_)
         buildNavigation();
     switch (key) {
-    case kEsc:
-        Label1->click();
-        return;
+    case kEsc: Label1->click(); return;
     case kUp:
-    case kDown:
-        step(key == kUp ? -1 : 1);
-        break;
-    case kEnter:
-        nav_->enter();
-        break;
+    case kDown: step(key == kUp ? -1 : 1); break;
+    case kEnter: nav_->enter(); break;
     case kTab:
         // Tab puts the pointer on the current target again.
         nav_->moveTo(state_.RepeatCode);
         break;
-    default:
-        return;
+    default: return;
     }
     hoverCleanUp();
 }

@@ -22,7 +22,8 @@ public:
     // Record sizes and fields of the two layouts (8-character fields).
     static constexpr int kNumberedTitleRecord = 24; // title offset, length, text number
     static constexpr int kNumberedTextRecord = 16;  // text offset, length
-    static constexpr int kCategoryRecord = 48; // -, title offset, length, text offset, length, category
+    static constexpr int kCategoryRecord =
+        48; // -, title offset, length, text offset, length, category
 
     explicit TwoPaneTitles(std::string screen = {}) : screen_(std::move(screen)) {}
 

@@ -24,7 +24,8 @@ public:
         DataBuilder titles, texts;
         std::string index;
         for (int i = 0; i < n; ++i) {
-            const std::string title = i == 1 && !special.empty() ? special : "e" + std::to_string(i);
+            const std::string title =
+                i == 1 && !special.empty() ? special : "e" + std::to_string(i);
             const auto [to, tl] = titles.add(title);
             const auto [xo, xl] = texts.add("line a " + std::to_string(i) + "\r\nline b\r\n");
             index += fields({7, to, tl, xo, xl});

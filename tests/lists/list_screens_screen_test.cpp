@@ -203,6 +203,32 @@ TEST_F(ListScreensTest, Frm47SearchSelectsTheHitAndSearchesOnAfterTheSelectedRow
     EXPECT_EQ(s->LS1->itemIndex(), -1);
 }
 
+TEST_F(ListScreensTest, CloseAndSearchHoverPicturesComeAndGo)
+{
+    writeFrm33(53);
+    writeFrm47(893);
+    writeSearchPictures();
+    Tfrm47* b = openScreen<Tfrm47>();
+    EXPECT_LT(z(b->m2), z(b->m1));
+    hover(b->l1);
+    hover(b->Image1);
+    EXPECT_GT(z(b->m2), z(b->m1));
+    EXPECT_GT(z(b->l1), z(b->m2)) << "the close spot stays clickable over its picture";
+    EXPECT_EQ(b->Image1->picture().toImage().pixelColor(5, 5), QColor(Qt::green));
+    hover(b->m1, QPoint(20, 470));
+    EXPECT_LT(z(b->m2), z(b->m1));
+    EXPECT_EQ(b->Image1->picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    b->l1->click();
+    settle();
+
+    Tfrm33* a = open33(1);
+    hover(a->l2);
+    EXPECT_GT(z(a->m2), z(a->m1));
+    hover(a->m1, QPoint(5, 275));
+    EXPECT_LT(z(a->m2), z(a->m1));
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
 TEST_F(ListScreensTest, EscClosesBothAndOnlyFrm47YieldsToTheWindowSystem)
 {
     writeFrm33(53);

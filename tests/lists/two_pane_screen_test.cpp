@@ -57,8 +57,9 @@ TEST_F(TwoPaneTest, Frm05ListsTheSetOfItsItemUnderItsHeading)
         const char* heading;
     } cases[] = {
         {1, {"a", "b", "c"}, "t98"},
-        {2, {"title 0", "title 1", "title 2", "title 3", "title 4", "title 5", "title 6",
-             "title 7", "title 8"},
+        {2,
+         {"title 0", "title 1", "title 2", "title 3", "title 4", "title 5", "title 6", "title 7",
+          "title 8"},
          "t99"},
     };
     for (const auto& c : cases) {
@@ -121,7 +122,7 @@ TEST_F(TwoPaneTest, OpeningARowHighlightsItAndShowsItsTextUntilTheListMoves)
     EXPECT_EQ(s->lmtn->text(), " 2-0\r\n 2-1 \r\n 2-2 ") << "title 2's text, by its number";
 
     QTest::mouseClick(s->ldnmts, Qt::LeftButton); // a text of 3 lines does not move
-    QTest::mouseClick(third, Qt::LeftButton);      // the open row again: nothing
+    QTest::mouseClick(third, Qt::LeftButton);     // the open row again: nothing
     EXPECT_EQ(s->lmtn->text(), " 2-0\r\n 2-1 \r\n 2-2 ");
 
     QTest::mouseClick(s->rows[5], Qt::LeftButton);
@@ -328,6 +329,17 @@ TEST_F(TwoPaneTest, TheKeysWithdrawTheHoverPicturesOfTargetsLeft)
     QTest::keyClick(s, Qt::Key_Up); // onto a category: frm34 puts the search picture back
     EXPECT_EQ(Tfrm34::state().searchHover, 0);
     EXPECT_EQ(s->search->picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
+
+    // The pointer over the background takes both hover looks away.
+    hover(s->Label1);
+    hover(s->search);
+    EXPECT_EQ(Tfrm34::state().closeHover, 1);
+    EXPECT_EQ(Tfrm34::state().searchHover, 1);
+    hover(s->m1, QPoint(20, 470));
+    EXPECT_EQ(Tfrm34::state().closeHover, 0);
+    EXPECT_EQ(Tfrm34::state().searchHover, 0);
+    EXPECT_LT(z(s->m6), z(s->m1));
+    EXPECT_EQ(s->search->picture().toImage().pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
@@ -435,6 +447,24 @@ TEST_F(TwoPaneTest, EnterOverAnEmptyRowOpensNothing)
     EXPECT_EQ(s->openRow(), s->rows[1]);
     EXPECT_EQ(s->lmtn->text(), " 1-0\r\n 1-1 \r\n 1-2 ");
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
+TEST_F(TwoPaneTest, ATextThatCannotBeReadLeavesTheOpenRowAsItWas)
+{
+    writeFrm05(1, titles(3), texts(3));
+    // A fourth title whose text number points past the text index.
+    std::string index = test::fields({0, 1, 3}) + test::fields({1, 1, 2}) +
+                        test::fields({2, 1, 1}) + test::fields({0, 1, 9});
+    content.write("data\\1kenor012", index);
+    Tfrm05* s = open05(1);
+    QTest::mouseClick(s->rows[1], Qt::LeftButton);
+    const std::string before = s->lmtn->text();
+    QTest::mouseClick(s->rows[3], Qt::LeftButton);
+    ASSERT_EQ(errors->shown().size(), 1u);
+    EXPECT_NE(errors->shown()[0].find("1kenor014"), std::string::npos) << errors->shown()[0];
+    EXPECT_EQ(s->openRow(), s->rows[1]);
+    EXPECT_EQ(s->rows[3]->textColor(), QColor(255, 255, 0));
+    EXPECT_EQ(s->lmtn->text(), before);
 }
 
 TEST_F(TwoPaneTest, TheWindowSystemCannotCloseATwoPaneReader)

@@ -100,7 +100,9 @@ TEST(TwoPaneTitles, ACategoryListsItsRecordsInFileOrderTrimmed)
     Categorised f({{" \t one \r\n", "t0", 3},
                    {"two", "t1", 1},
                    {"three  ", "t2", 3},
-                   {"\x01" "four", "t3", 7}});
+                   {"\x01"
+                    "four",
+                    "t3", 7}});
     const IndexList index = f.list("data\\i");
     TwoPaneTitles titles("frm34");
     titles.scanCategory(index, f.data("data\\t"), 3);

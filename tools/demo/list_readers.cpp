@@ -14,16 +14,17 @@ namespace ovta::demo {
 namespace {
 
 constexpr std::string_view kPilgrimSites[] = {
-    "مكة المكرمة",   "المسجد الحرام",  "الكعبة المشرفة", "الحجر الأسود",  "مقام إبراهيم",
-    "بئر زمزم",      "الصفا والمروة",  "منى",            "عرفات",          "جبل الرحمة",
-    "مزدلفة",        "المشعر الحرام",  "وادي محسر",      "الجمرات",        "مسجد الخيف",
-    "مسجد نمرة",     "الميقات",        "ذو الحليفة",     "الجحفة",         "قرن المنازل",
-    "يلملم",         "ذات عرق",        "التنعيم",        "الحطيم",         "الملتزم",
+    "مكة المكرمة",  "المسجد الحرام", "الكعبة المشرفة", "الحجر الأسود",
+    "مقام إبراهيم", "بئر زمزم",      "الصفا والمروة",  "منى",
+    "عرفات",        "جبل الرحمة",    "مزدلفة",         "المشعر الحرام",
+    "وادي محسر",    "الجمرات",       "مسجد الخيف",     "مسجد نمرة",
+    "الميقات",      "ذو الحليفة",    "الجحفة",         "قرن المنازل",
+    "يلملم",        "ذات عرق",       "التنعيم",        "الحطيم",
+    "الملتزم",
 };
 constexpr std::string_view kMedinaSites[] = {
-    "المسجد النبوي",  "الروضة الشريفة", "مسجد قباء",   "جبل أحد",      "البقيع",
-    "مسجد القبلتين",  "الخندق",         "وادي العقيق", "بئر رومة",     "مسجد الجمعة",
-    "سوق المدينة",    "ثنية الوداع",
+    "المسجد النبوي", "الروضة الشريفة", "مسجد قباء", "جبل أحد",     "البقيع",      "مسجد القبلتين",
+    "الخندق",        "وادي العقيق",    "بئر رومة",  "مسجد الجمعة", "سوق المدينة", "ثنية الوداع",
 };
 
 constexpr std::string_view kSitePool[] = {
@@ -43,11 +44,21 @@ constexpr std::string_view kCategories[7] = {
 // Questions per category; category 5 has fewer than nine, so its list
 // does not scroll.
 constexpr std::string_view kQuestions[] = {
-    "ما معنى {C}",          "ما أدلة {C}",           "ما ثمرات {C}",
-    "ما أقسام {C}",         "ما الذي يناقض {C}",    "كيف يقوى {C}",
-    "ما منزلة {C}",         "ما أقوال العلماء في {C}", "ما الكتب المصنفة في {C}",
-    "ما صلة {C} بالعمل",    "ما أثر {C} في السلوك",  "ما مسائل {C} الكبرى",
-    "كيف يعلم الصغار {C}",  "ما شبهات حول {C}",      "ما خلاصة باب {C}",
+    "ما معنى {C}",
+    "ما أدلة {C}",
+    "ما ثمرات {C}",
+    "ما أقسام {C}",
+    "ما الذي يناقض {C}",
+    "كيف يقوى {C}",
+    "ما منزلة {C}",
+    "ما أقوال العلماء في {C}",
+    "ما الكتب المصنفة في {C}",
+    "ما صلة {C} بالعمل",
+    "ما أثر {C} في السلوك",
+    "ما مسائل {C} الكبرى",
+    "كيف يعلم الصغار {C}",
+    "ما شبهات حول {C}",
+    "ما خلاصة باب {C}",
 };
 constexpr int kQuestionCount[7] = {15, 12, 10, 13, 6, 11, 14};
 
@@ -82,8 +93,8 @@ std::string crlf(const std::vector<std::string>& lines)
 // One frm05 set: texts numbered in reverse order of the titles, so that a
 // title's text number is not its own place.
 std::vector<DemoFile> frm05Set(Prose& prose, std::span<const std::string_view> sites,
-                               const char* titleIndex, const char* titleData,
-                               const char* textIndex, const char* textData)
+                               const char* titleIndex, const char* titleData, const char* textIndex,
+                               const char* textData)
 {
     const int n = static_cast<int>(sites.size());
     std::vector<std::string> texts(sites.size());
@@ -105,11 +116,13 @@ std::vector<DemoFile> frm05Set(Prose& prose, std::span<const std::string_view> s
         titleList += fields({offset, length, n - i});
     }
     for (const std::string& text : texts) {
-        textList += fields({static_cast<std::int64_t>(data.size()),
-                            static_cast<std::int64_t>(text.size())});
+        textList += fields(
+            {static_cast<std::int64_t>(data.size()), static_cast<std::int64_t>(text.size())});
         data += text;
     }
-    return {{titleIndex, titleList}, {titleData, titles.bytes()}, {textIndex, textList},
+    return {{titleIndex, titleList},
+            {titleData, titles.bytes()},
+            {textIndex, textList},
             {textData, data}};
 }
 
@@ -136,9 +149,8 @@ std::vector<DemoFile> frm34Files(Prose& prose)
             ++record;
         }
     }
-    return {{"data\\1kenor319", index},
-            {"data\\kenor320", titles.bytes()},
-            {"data\\kenor321", texts}};
+    return {
+        {"data\\1kenor319", index}, {"data\\kenor320", titles.bytes()}, {"data\\kenor321", texts}};
 }
 
 } // namespace

@@ -98,8 +98,7 @@ void paintCategories(QPainter& p, const QPointF& origin, bool lit)
 {
     for (int tag = 1; tag <= 7; ++tag) {
         const Box b = layout::frm34Category(tag);
-        const QRectF r =
-            QRectF(b.x, b.y, b.w, b.h).translated(-origin).adjusted(4, 5, -4, -5);
+        const QRectF r = QRectF(b.x, b.y, b.w, b.h).translated(-origin).adjusted(4, 5, -4, -5);
         QPainterPath tile;
         tile.addRoundedRect(r, 6, 6);
         p.setPen(QPen(lit ? palette::goldGlow : palette::goldDark, lit ? 1.8 : 1.2));
@@ -204,14 +203,15 @@ void writeListResources(ArtWriter& out)
         {"frm47/m2.png", layout::kFrm47.close},
     };
     for (const auto& c : closes)
-        out.write(QString::fromLatin1(c.path), {c.box.w, c.box.h},
-                  [c] { return paintDoorTile({c.box.w, c.box.h}, kClose, true); });
+        out.write(QString::fromLatin1(c.path), {c.box.w, c.box.h}, [c] {
+            return paintDoorTile({c.box.w, c.box.h}, kClose, true);
+        });
     // Pressed line arrows: up then down.
     const struct {
         const char* up;
         const char* down;
     } pressed[] = {
-        {"frm05/Image2.png", "frm05/Image3.png"},  {"frm05/Image4.png", "frm05/Image5.png"},
+        {"frm05/Image2.png", "frm05/Image3.png"},   {"frm05/Image4.png", "frm05/Image5.png"},
         {"frm34/Image10.png", "frm34/Image11.png"}, {"frm34/Image12.png", "frm34/Image13.png"},
         {"frm33/Image1.png", "frm33/Image2.png"},
     };
