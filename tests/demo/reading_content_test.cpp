@@ -20,29 +20,14 @@
 #include "reading/topic_list.h"
 #include "demo/content_writer.h"
 #include "search/glyph_chart.h"
+#include "demo/demo_files_test.h"
 #include "support/fixture_dir.h"
 
 namespace ovta::demo {
 namespace {
 
-class ReadingContentTest : public ::testing::Test {
+class ReadingContentTest : public DemoFilesTest<readingFiles> {
 protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new ovta::test::FixtureDir;
-        for (const auto& f : readingFiles())
-            writeContentFile(dir_->path(), f);
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-
-    static ContentDir dir() { return ContentDir(dir_->path()); }
-    static IndexList list(const char* name) { return IndexList::load(dir(), name); }
-    static DataFile data(const char* name) { return DataFile::open(dir(), name); }
-
     static TopicList topics(const char* list, const char* titles, TopicRecord record, int capacity,
                             bool byGroup = false, int group = 0)
     {
@@ -65,11 +50,7 @@ protected:
             ASSERT_LT(record, sec.recordCount(16 * pairs)) << sections << " entry " << i;
         }
     }
-
-    static ovta::test::FixtureDir* dir_;
 };
-
-ovta::test::FixtureDir* ReadingContentTest::dir_ = nullptr;
 
 // The letter (1..28) a glyph title starts with: its rightmost byte, read
 // back through the glyph chart; alef in any of its forms counts as alef.

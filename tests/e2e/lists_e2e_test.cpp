@@ -4,47 +4,30 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "support/x_session.h"
+#include "support/reader_run.h"
 
 namespace ovta::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const auto& l : lines)
-        all += l + "\n";
-    return all;
-}
+using ListsRun = ReaderRunTest;
 
-TEST(ListsRun, EachListScreenByKeysFromTheMainMenuWithATitleOpened)
+TEST_F(ListsRun, EachListScreenByKeysFromTheMainMenuWithATitleOpened)
 {
-    if (!haveProgram("Xvfb") || !haveProgram("xdotool"))
-        GTEST_SKIP() << "Xvfb and xdotool are needed for end-to-end runs";
     ASSERT_TRUE(std::filesystem::exists(std::filesystem::path(OVTA_DEMO_DIR) / "data" / "kenor43"))
         << "demo content missing: build the demo target";
-    XServer x;
-    ASSERT_TRUE(x.running()) << "Xvfb did not start";
-    Process reader({OVTA_BINARY, OVTA_DEMO_DIR},
-                   {"DISPLAY=" + x.display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb"});
-    ASSERT_TRUE(reader.waitForLine("ovta: media open data1\\kenor.avi", 30s))
-        << joined(reader.lines());
-    x.run({"xdotool", "key", "Escape"});
-    ASSERT_TRUE(reader.waitForLine("ovta: activate falam1", 10s)) << joined(reader.lines());
+    auto started = startAtMenu();
+    ASSERT_TRUE(started);
+    Process& reader = *started;
 
-    auto press = [&x](const char* key, int times) {
-        for (int i = 0; i < times; ++i)
-            x.run({"xdotool", "key", "--delay", "80", key});
+    auto press = [this](const char* key, int times) {
+        keys(std::vector<std::string>(static_cast<std::size_t>(times), key), 80);
     };
     auto expect = [&reader](const std::string& prefix) {
         ASSERT_TRUE(reader.waitForLine(prefix, 10s)) << prefix << "\n" << joined(reader.lines());
     };
-    auto shot = [&x](const std::string& name) {
-        std::filesystem::create_directories(OVTA_SHOT_DIR);
-        x.run({"import", "-window", "root", std::string(OVTA_SHOT_DIR) + "/" + name + ".png"});
-    };
+    auto shot = [this](const std::string& name) { screenshot(name + ".png"); };
 
     // Main menu positions 4..12 are the sections by Tag: frm01 is Tag 3.
     press("Down", 6);

@@ -12,30 +12,13 @@
 #include "lists/entry_list.h"
 #include "lists/two_pane_titles.h"
 #include "store/content_dir.h"
+#include "demo/demo_files_test.h"
 #include "support/fixture_dir.h"
 
 namespace ovta::demo {
 namespace {
 
-class ListContentTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new ovta::test::FixtureDir;
-        for (const auto& f : listFiles())
-            writeContentFile(dir_->path(), f);
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static ContentDir dir() { return ContentDir(dir_->path()); }
-    static IndexList list(const char* name) { return IndexList::load(dir(), name); }
-    static DataFile data(const char* name) { return DataFile::open(dir(), name); }
-
-    static inline ovta::test::FixtureDir* dir_ = nullptr;
-};
+class ListContentTest : public DemoFilesTest<listFiles> {};
 
 TEST_F(ListContentTest, EveryFrm05TitleOpensAText)
 {
