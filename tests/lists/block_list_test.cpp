@@ -9,6 +9,7 @@
 
 #include "reading/content_records.h"
 #include "store/errors.h"
+#include "lists/indexed_files.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -56,7 +57,7 @@ TEST(BlockList, ATitleShowsThePartBeforeItsLastColon)
         EXPECT_EQ(shownTitlePart(c.title), c.shown) << c.title;
 }
 
-class BlockFiles {
+class BlockFiles : public test::IndexedFiles {
 public:
     // Records 1..n: titles "r<k>: rest", texts "text <k>".
     explicit BlockFiles(int n)
@@ -68,16 +69,8 @@ public:
             const auto [xo, xl] = texts.add("text " + std::to_string(k));
             index += fields({to, tl, xo, xl});
         }
-        content.write("data\\i", index);
-        content.write("data\\t", titles.bytes);
-        content.write("data\\x", texts.bytes);
+        write(index, titles, texts);
     }
-    IndexList index() const { return IndexList::load(ContentDir(content.path()), "data\\i"); }
-    DataFile data(const char* name) const
-    {
-        return DataFile::open(ContentDir(content.path()), name);
-    }
-    test::FixtureDir content;
 };
 
 TEST(BlockList, Item4ListsRecords147To171AndTheFirstOpensRecord147)

@@ -9,6 +9,7 @@
 
 #include "reading/content_records.h"
 #include "store/errors.h"
+#include "lists/indexed_files.h"
 #include "support/fixture_dir.h"
 
 namespace ovta {
@@ -17,7 +18,7 @@ namespace {
 using test::DataBuilder;
 using test::fields;
 
-class EntryFiles {
+class EntryFiles : public test::IndexedFiles {
 public:
     explicit EntryFiles(int n, const std::string& special = {})
     {
@@ -30,16 +31,8 @@ public:
             const auto [xo, xl] = texts.add("line a " + std::to_string(i) + "\r\nline b\r\n");
             index += fields({7, to, tl, xo, xl});
         }
-        content.write("data\\i", index);
-        content.write("data\\t", titles.bytes);
-        content.write("data\\x", texts.bytes);
+        write(index, titles, texts);
     }
-    IndexList index() const { return IndexList::load(ContentDir(content.path()), "data\\i"); }
-    DataFile data(const char* name) const
-    {
-        return DataFile::open(ContentDir(content.path()), name);
-    }
-    test::FixtureDir content;
 };
 
 TEST(EntryList, ExactlyEightHundredAndNinetyThreeEntriesWhateverTheLength)
