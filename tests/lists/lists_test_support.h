@@ -19,6 +19,7 @@
 #include "search/glyph_edit_box.h"
 #include "search/letter_table_builder.h"
 #include "search/search_dialog.h"
+#include "search/search_test_support.h"
 #include "shell/screen_stack.h"
 
 namespace ovta::test {
@@ -126,20 +127,10 @@ protected:
     // Clicks `searchButton`; while the dialog is open, runs `body` with it.
     static void whileSearching(Control* searchButton, const std::function<void(Tsear*)>& body)
     {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            ran = true;
-            QPointer<Tsear> dialog = Tsear::instance;
-            ASSERT_TRUE(dialog);
-            body(dialog);
-            if (dialog && dialog->isVisible())
-                dialog->Label1Click();
-        });
-        searchButton->click();
-        EXPECT_TRUE(ran);
+        whileSearchDialogOpen([searchButton] { searchButton->click(); }, body);
     }
-    static void type(Tsear* d, const char* keys) { QTest::keyClicks(d->me1, keys); }
-    static void search(Tsear* d) { QTest::mouseClick(d->Label2, Qt::LeftButton); }
+    static void type(Tsear* d, const char* keys) { typeInSearch(d, keys); }
+    static void search(Tsear* d) { pressSearch(d); }
 
     static Screen* top() { return ScreenStack::instance().top(); }
 

@@ -13,6 +13,7 @@
 
 #include "search/glyph_edit_box.h"
 #include "search/letter_table_builder.h"
+#include "search/search_test_support.h"
 #include "search/option_button.h"
 #include "search/search_dialog.h"
 #include "shell/globals.h"
@@ -103,21 +104,11 @@ protected:
     // while it is open, then closes it unless the body did.
     void whileOpen(int source, const std::function<void(Tsear*)>& body)
     {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            ran = true;
-            QPointer<Tsear> dialog = Tsear::instance;
-            ASSERT_TRUE(dialog);
-            body(dialog);
-            if (dialog && dialog->isVisible())
-                dialog->Label1Click();
-        });
-        openSearchDialog(source);
-        EXPECT_TRUE(ran);
+        test::whileSearchDialogOpen([source] { openSearchDialog(source); }, body);
     }
 
-    static void type(Tsear* d, const char* keys) { QTest::keyClicks(d->me1, keys); }
-    static void search(Tsear* d) { QTest::mouseClick(d->Label2, Qt::LeftButton); }
+    static void type(Tsear* d, const char* keys) { test::typeInSearch(d, keys); }
+    static void search(Tsear* d) { test::pressSearch(d); }
     static int z(QWidget* w) { return w->parentWidget()->children().indexOf(w); }
 
     std::vector<std::string> messages;
