@@ -63,9 +63,7 @@ void Tfrm49::highlight(ImageControl* spine)
     highlighted_ = spine;
     if (!spine)
         return;
-    // The lit shelf's part under the spine, so the spine looks lit in place.
-    const QRect under = spine->geometry().translated(-Image1->pos());
-    spine->setPicture(Image1->picture().copy(under));
+    spine->showPartOf(*Image1);
 }
 
 // The pointer can jump from the close button to a spine and back without

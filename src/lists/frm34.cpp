@@ -51,8 +51,7 @@ void Tfrm34::Image2Click(ImageControl* hotSpot)
 {
     if (chosen_)
         chosen_->setPicture({});
-    const QPoint from = hotSpot->pos() - Image1->pos();
-    hotSpot->setPicture(Image1->picture().copy(QRect(from, hotSpot->size())));
+    hotSpot->showPartOf(*Image1);
     chosen_ = hotSpot;
 
     // The list shows what it could read before a failing record.

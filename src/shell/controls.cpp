@@ -82,6 +82,11 @@ void ImageControl::setPicture(const QPixmap& picture)
     update();
 }
 
+void ImageControl::showPartOf(const ImageControl& lit)
+{
+    setPicture(lit.picture().copy(geometry().translated(-lit.pos())));
+}
+
 void ImageControl::loadPicture(const std::string& contentName)
 {
     // The store reads the bytes, so Qt never opens a content path itself.

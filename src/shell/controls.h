@@ -59,6 +59,9 @@ public:
 
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
+    // Shows the part of `lit` (a hidden picture beside this one, lit as a
+    // whole) that lies under this control, so the control looks lit in place.
+    void showPartOf(const ImageControl& lit);
     // Loads a picture file of the content ("data1\\kenor001.bmp"); throws
     // FileError naming it when it cannot be opened or read, or is not a
     // picture. The picture shown stays as it was then.
