@@ -9,8 +9,14 @@ void loadReaderFiles(ReaderFiles& files, const ContentDir& dir, const ReaderFile
     files.locators = IndexList();
     files.sections = IndexList();
     files.articles = DataFile();
-    files.locators = IndexList::load(dir, names.locators);
-    files.sections = IndexList::load(dir, names.sections);
+    files.loadFailed = false;
+    try {
+        files.locators = IndexList::load(dir, names.locators);
+        files.sections = IndexList::load(dir, names.sections);
+    } catch (...) {
+        files.loadFailed = true;
+        throw;
+    }
     files.articles = DataFile::open(dir, names.articles);
 }
 

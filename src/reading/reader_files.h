@@ -17,6 +17,9 @@ struct ReaderFiles {
     IndexList locators;
     IndexList sections;
     DataFile articles;
+    // A list failed to load (and was reported then): what is read from the
+    // empty lists would only report the same fault again.
+    bool loadFailed = false;
 };
 
 struct ReaderFileNames {

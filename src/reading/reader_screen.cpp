@@ -122,12 +122,17 @@ void ReaderScreen::FormShow()
     if (trace::enabled())
         trace::line(std::string("read ") + settings_.kind + " record=" + std::to_string(record));
     article_.setSections({});
-    article_.setText(readArticle(files().locators, files().articles, record));
+    // Lists that failed to load were reported then, once is enough; lists
+    // nobody loaded are read, and that reports them.
+    const bool readable = !files().loadFailed;
+    article_.setText(readable ? readArticle(files().locators, files().articles, record)
+                              : std::string());
 
     map_.clear();
     co1->addItem(g.titleTable.entry(settings_.article.wholeCaption));
     map_.push_back(0);
-    article_.setSections(readSections(files().sections, record, settings_.article.pairs));
+    if (readable)
+        article_.setSections(readSections(files().sections, record, settings_.article.pairs));
     for (const ChooserEntry& entry : article_.chooser()) {
         if (entry.shows == 0)
             continue;

@@ -38,7 +38,8 @@ void HoverPicture::enter()
     }
     if (order_ == Order::FlagThenLoad)
         *flag_ = 1;
-    picture_->loadPicture(hoverFile_);
+    if (!load(hoverFile_))
+        return;
     *flag_ = 1;
 }
 
@@ -53,8 +54,25 @@ void HoverPicture::leave()
     }
     if (order_ == Order::FlagThenLoad)
         *flag_ = 0;
-    picture_->loadPicture(normalFile_);
+    if (!load(normalFile_))
+        return;
     *flag_ = 0;
+}
+
+bool HoverPicture::load(const std::string& file)
+{
+    // The flags stay as the failed load left them, so the pointer passing
+    // again would try the same file again: a damaged picture is reported
+    // the first time only.
+    if (failed_.count(file))
+        return false;
+    try {
+        picture_->loadPicture(file);
+    } catch (...) {
+        failed_.insert(file);
+        throw;
+    }
+    return true;
 }
 
 void HoverPicture::putAway()

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QPointer>
+#include <set>
 #include <string>
 
 class QWidget;
@@ -44,12 +45,17 @@ public:
     bool on() const { return flag_ && *flag_ != 0; }
 
 private:
+    // Loads the file into the picture; false, with nothing done, for a file
+    // that failed to load before (it was reported then).
+    bool load(const std::string& file);
+
     int* flag_ = nullptr;
     QPointer<ImageControl> picture_;
     QPointer<QWidget> hotSpot_;
     std::string hoverFile_;
     std::string normalFile_;
     Order order_ = Order::LoadThenFlag;
+    std::set<std::string> failed_;
 };
 
 } // namespace ovta

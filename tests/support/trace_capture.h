@@ -37,6 +37,15 @@ public:
 
     std::vector<std::string> lines;
 
+    // The lines as one text, for failure messages.
+    static std::string joinedLines(const std::vector<std::string>& lines)
+    {
+        std::string all;
+        for (const auto& l : lines)
+            all += l + "\n";
+        return all;
+    }
+
 private:
     bool wasOn_;
 };
