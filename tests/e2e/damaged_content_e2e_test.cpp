@@ -1,0 +1,99 @@
+// The real reader on copies of the demo content where one file of the
+// start-up (a glyph font, the intro video, the menu music, the title table)
+// is damaged: each error box is answered, the menu comes, Esc ends the run
+// with exit code 0, and nothing hangs.
+#include <cctype>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "support/content_damage.h"
+#include "support/fixture_dir.h"
+#include "support/reader_run.h"
+
+namespace ovta::test {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+struct StartCase {
+    const char* file;
+    Damage damage;
+};
+
+const StartCase kCases[] = {
+    {"glyf01.ttf", Damage::Missing},         {"glyf01.ttf", Damage::RandomBytes},
+    {"glyf01b.ttf", Damage::CutInHalf},      {"data1/kenor.avi", Damage::Missing},
+    {"data1/kenor.avi", Damage::RandomBytes}, {"data1/kenor.avi", Damage::CutInHalf},
+    {"data1/kenor.avi", Damage::Fifo},       {"data1/kenor.wav", Damage::RandomBytes},
+    {"data1/kenor.wav", Damage::Directory},  {"data/kenor002", Damage::HugeFields},
+};
+
+class DamagedStart : public ReaderRunTest, public ::testing::WithParamInterface<StartCase> {
+};
+
+TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
+{
+    const StartCase& c = GetParam();
+    FixtureDir copy;
+    fs::copy(OVTA_DEMO_DIR, copy.path(), fs::copy_options::recursive);
+    DamagedFile damaged(copy.path() / c.file, c.damage);
+
+    Process reader({OVTA_BINARY, copy.path().string()},
+                   {"DISPLAY=" + x->display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb"});
+    // Each error box is answered with Enter; Esc skips the intro.
+    int reports = 0;
+    bool atMenu = false;
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    bool skipped = false;
+    while (!atMenu && std::chrono::steady_clock::now() < deadline) {
+        const auto line = reader.readLine(2s);
+        if (!line) {
+            if (!skipped) {
+                keys({"Escape"});
+                skipped = true;
+            }
+            continue;
+        }
+        if (line->rfind("ovta: error", 0) == 0) {
+            std::this_thread::sleep_for(300ms);
+            keys({"Return"});
+        }
+        if (line->rfind("ovta: media open data1\\kenor.avi", 0) == 0 && !skipped) {
+            keys({"Escape"});
+            skipped = true;
+        }
+        atMenu = line->rfind("ovta: activate falam1", 0) == 0;
+    }
+    ASSERT_TRUE(atMenu) << "no main menu\n" << joined(reader.lines());
+    EXPECT_EQ(damaged.fifoOpens(), 0) << "a named pipe was opened";
+    // An error box may still be up over the menu: Esc answers it, and the
+    // next Esc ends the run.
+    std::optional<int> code;
+    for (int i = 0; i < 4 && !code; ++i) {
+        std::this_thread::sleep_for(1s);
+        keys({"Escape"});
+        code = reader.wait(8s);
+    }
+    ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
+    EXPECT_EQ(*code, 0) << joined(reader.lines());
+    for (const auto& line : reader.lines())
+        if (line.rfind("ovta: error", 0) == 0)
+            ++reports;
+    EXPECT_LE(reports, 1) << "one fault, at most one report\n"
+                              << joined(reader.lines());
+}
+
+INSTANTIATE_TEST_SUITE_P(StartFiles, DamagedStart, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<StartCase>& info) {
+                             std::string name = std::string(info.param.file) + "_" +
+                                                damageName(info.param.damage);
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace ovta::test
