@@ -11,6 +11,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -226,6 +227,9 @@ protected:
     }
     static void TearDownTestSuite()
     {
+        std::printf("damaged-content sweep: %ld cases, at most %zu error reports for one fault, "
+                    "peak memory growth at most %.1f MiB\n",
+                    cases_, mostReports_, mostGrowthKiB_ / 1024.0);
         delete watchdog_;
         delete copy_;
         watchdog_ = nullptr;
@@ -406,6 +410,9 @@ protected:
 
     static inline test::FixtureDir* copy_ = nullptr;
     static inline Watchdog* watchdog_ = nullptr;
+    static inline long cases_ = 0;
+    static inline std::size_t mostReports_ = 0;
+    static inline long mostGrowthKiB_ = 0;
     bool opened_ = false;
     bool left_ = false;
     std::string exit_;
@@ -451,6 +458,9 @@ TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
                 fifoOpens = damaged.fifoOpens();
             }
             const long peakGrowth = statusKiB("VmHWM") - rssBefore;
+            ++cases_;
+            mostReports_ = std::max(mostReports_, errors->shown().size());
+            mostGrowthKiB_ = std::max(mostGrowthKiB_, peakGrowth);
             EXPECT_LE(errors->shown().size(), 1u)
                 << "error storm: " << errors->shown().size() << " reports, first: "
                 << errors->shown().front() << ", last: " << errors->shown().back();
