@@ -1,6 +1,6 @@
 // The real reader on copies of the demo content where one file of the
 // start-up (a glyph font, the intro video, the menu music, the title table)
-// is damaged: each error box is answered, the menu comes, Esc ends the run
+// or a book's sound is damaged: each error box is answered, the menu comes, Esc ends the run
 // with exit code 0, and nothing hangs.
 #include <cctype>
 #include <filesystem>
@@ -89,6 +89,55 @@ INSTANTIATE_TEST_SUITE_P(StartFiles, DamagedStart, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<StartCase>& info) {
                              std::string name = std::string(info.param.file) + "_" +
                                                 damageName(info.param.damage);
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+// The recitation book's sound, damaged: the book still opens, says so once,
+// and the run ends cleanly.
+class DamagedBookSound : public ReaderRunTest, public ::testing::WithParamInterface<Damage> {
+};
+
+TEST_P(DamagedBookSound, TheBookOpensReportsOnceAndTheRunEndsWithExitCodeZero)
+{
+    FixtureDir copy;
+    fs::copy(OVTA_DEMO_DIR, copy.path(), fs::copy_options::recursive);
+    DamagedFile damaged(copy.path() / "data1/kenor01.wav", GetParam());
+    Process reader({OVTA_BINARY, copy.path().string()},
+                   {"DISPLAY=" + x->display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb"});
+    ASSERT_TRUE(reader.waitForLine("ovta: media open data1\\kenor.avi", 30s))
+        << joined(reader.lines());
+    keys({"Escape"});
+    ASSERT_TRUE(reader.waitForLine("ovta: activate falam1", 30s)) << joined(reader.lines());
+    std::this_thread::sleep_for(1s);
+    clickAt(477 + 65, 88 + 50);  // the section of frm61
+    ASSERT_TRUE(reader.waitForLine("ovta: activate frm61", 15s)) << joined(reader.lines());
+    std::this_thread::sleep_for(1s);
+    clickAt(192 + 30, 352 + 30);  // its recitation book
+    ASSERT_TRUE(reader.waitForLine("ovta: open frm63", 15s)) << joined(reader.lines());
+    std::this_thread::sleep_for(2s);
+    screenshot(std::string("recitation_sound_") + damageName(GetParam()) + ".png");
+    EXPECT_EQ(damaged.fifoOpens(), 0) << "a named pipe was opened";
+    // Esc answers the error box, then leaves the book, the home and the run.
+    std::optional<int> code;
+    for (int i = 0; i < 6 && !code; ++i) {
+        keys({"Escape"});
+        code = reader.wait(4s);
+    }
+    ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
+    EXPECT_EQ(*code, 0) << joined(reader.lines());
+    int reports = 0;
+    for (const auto& line : reader.lines())
+        reports += line.rfind("ovta: error", 0) == 0;
+    EXPECT_EQ(reports, 1) << joined(reader.lines());
+}
+
+INSTANTIATE_TEST_SUITE_P(Recitation, DamagedBookSound,
+                         ::testing::Values(Damage::Missing, Damage::RandomBytes, Damage::Fifo),
+                         [](const ::testing::TestParamInfo<Damage>& info) {
+                             std::string name = damageName(info.param);
                              for (char& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch)))
                                      ch = '_';
