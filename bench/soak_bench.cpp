@@ -25,8 +25,8 @@ namespace {
 // centred on the 1024x768 display.
 constexpr int kLeft = (1024 - 640) / 2;
 constexpr int kTop = (768 - 480) / 2;
-constexpr int kSections[9][2] = {{64, 88},   {64, 222},  {64, 357},  {267, 88}, {267, 222},
-                                 {267, 357}, {477, 88},  {477, 222}, {477, 357}};
+constexpr int kSections[9][2] = {{64, 88},   {64, 222}, {64, 357},  {267, 88}, {267, 222},
+                                 {267, 357}, {477, 88}, {477, 222}, {477, 357}};
 
 struct Run {
     XServer& x;
@@ -79,11 +79,11 @@ struct Run {
         keys({"Escape"});
         pause(1000ms);
         keys({"Escape"});
-        pause(2000ms);  // the menu again, its music and animations on
+        pause(2000ms); // the menu again, its music and animations on
     }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -130,11 +130,12 @@ int main(int argc, char** argv)
 
     const std::size_t settled = std::min<std::size_t>(5, samples.size() - 1);
     const long base = samples[settled];
-    const long peak = *std::max_element(samples.begin() + static_cast<long>(settled), samples.end());
+    const long peak =
+        *std::max_element(samples.begin() + static_cast<long>(settled), samples.end());
     std::printf("after minute %zu: %.2f MiB; at the end: %.2f MiB; growth %.2f MiB "
                 "(peak %.2f MiB); %ld screens opened, %ld errors reported\n",
-                settled, base / 1024.0, samples.back() / 1024.0,
-                (samples.back() - base) / 1024.0, peak / 1024.0, run.screensOpened, run.errors);
+                settled, base / 1024.0, samples.back() / 1024.0, (samples.back() - base) / 1024.0,
+                peak / 1024.0, run.screensOpened, run.errors);
     std::printf("memory %s (growth under 1 MiB after the first five minutes)\n",
                 samples.back() - base < 1024 ? "flat" : "GREW");
 

@@ -23,15 +23,14 @@ struct StartCase {
 };
 
 const StartCase kCases[] = {
-    {"glyf01.ttf", Damage::Missing},         {"glyf01.ttf", Damage::RandomBytes},
-    {"glyf01b.ttf", Damage::CutInHalf},      {"data1/kenor.avi", Damage::Missing},
+    {"glyf01.ttf", Damage::Missing},          {"glyf01.ttf", Damage::RandomBytes},
+    {"glyf01b.ttf", Damage::CutInHalf},       {"data1/kenor.avi", Damage::Missing},
     {"data1/kenor.avi", Damage::RandomBytes}, {"data1/kenor.avi", Damage::CutInHalf},
-    {"data1/kenor.avi", Damage::Fifo},       {"data1/kenor.wav", Damage::RandomBytes},
-    {"data1/kenor.wav", Damage::Directory},  {"data/kenor002", Damage::HugeFields},
+    {"data1/kenor.avi", Damage::Fifo},        {"data1/kenor.wav", Damage::RandomBytes},
+    {"data1/kenor.wav", Damage::Directory},   {"data/kenor002", Damage::HugeFields},
 };
 
-class DamagedStart : public ReaderRunTest, public ::testing::WithParamInterface<StartCase> {
-};
+class DamagedStart : public ReaderRunTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
 {
@@ -81,14 +80,13 @@ TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
     for (const auto& line : reader.lines())
         if (line.rfind("ovta: error", 0) == 0)
             ++reports;
-    EXPECT_LE(reports, 1) << "one fault, at most one report\n"
-                              << joined(reader.lines());
+    EXPECT_LE(reports, 1) << "one fault, at most one report\n" << joined(reader.lines());
 }
 
 INSTANTIATE_TEST_SUITE_P(StartFiles, DamagedStart, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<StartCase>& info) {
-                             std::string name = std::string(info.param.file) + "_" +
-                                                damageName(info.param.damage);
+                             std::string name =
+                                 std::string(info.param.file) + "_" + damageName(info.param.damage);
                              for (char& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch)))
                                      ch = '_';
@@ -97,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(StartFiles, DamagedStart, ::testing::ValuesIn(kCases),
 
 // The recitation book's sound, damaged: the book still opens, says so once,
 // and the run ends cleanly.
-class DamagedBookSound : public ReaderRunTest, public ::testing::WithParamInterface<Damage> {
-};
+class DamagedBookSound : public ReaderRunTest, public ::testing::WithParamInterface<Damage> {};
 
 TEST_P(DamagedBookSound, TheBookOpensReportsOnceAndTheRunEndsWithExitCodeZero)
 {
@@ -112,10 +109,10 @@ TEST_P(DamagedBookSound, TheBookOpensReportsOnceAndTheRunEndsWithExitCodeZero)
     keys({"Escape"});
     ASSERT_TRUE(reader.waitForLine("ovta: activate falam1", 30s)) << joined(reader.lines());
     std::this_thread::sleep_for(1s);
-    clickAt(477 + 65, 88 + 50);  // the section of frm61
+    clickAt(477 + 65, 88 + 50); // the section of frm61
     ASSERT_TRUE(reader.waitForLine("ovta: activate frm61", 15s)) << joined(reader.lines());
     std::this_thread::sleep_for(1s);
-    clickAt(192 + 30, 352 + 30);  // its recitation book
+    clickAt(192 + 30, 352 + 30); // its recitation book
     ASSERT_TRUE(reader.waitForLine("ovta: open frm63", 15s)) << joined(reader.lines());
     std::this_thread::sleep_for(2s);
     screenshot(std::string("recitation_sound_") + damageName(GetParam()) + ".png");
@@ -144,5 +141,5 @@ INSTANTIATE_TEST_SUITE_P(Recitation, DamagedBookSound,
                              return name;
                          });
 
-}  // namespace
-}  // namespace ovta::test
+} // namespace
+} // namespace ovta::test

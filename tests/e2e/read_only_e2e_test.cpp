@@ -22,8 +22,7 @@ namespace fs = std::filesystem;
 // registry, fontconfig's and Mesa's caches; and the runtime folder, which
 // PulseAudio and the Qt platform use for sockets and locks.
 const char* const kLibraryCaches[] = {".cache/gstreamer-1.0/", ".cache/fontconfig/",
-                                      ".cache/mesa_shader_cache/", ".config/pulse/",
-                                      "runtime/"};
+                                      ".cache/mesa_shader_cache/", ".config/pulse/", "runtime/"};
 
 // True for a traced call that would change the file system.
 bool writes(const std::string& line)
@@ -71,8 +70,8 @@ TEST_F(ReadOnlyRun, WritesNothingOutsideTheLibrariesCaches)
     fs::copy(OVTA_DEMO_DIR, content, fs::copy_options::recursive);
     for (const auto& entry : fs::recursive_directory_iterator(content))
         if (entry.is_regular_file())
-            fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read |
-                                              fs::perms::others_read);
+            fs::permissions(entry.path(),
+                            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const fs::path log = scratch.path() / "strace.log";
 
     Process reader({"strace", "-f", "-qq", "-o", log.string(), "-e",
@@ -124,5 +123,5 @@ TEST_F(ReadOnlyRun, WritesNothingOutsideTheLibrariesCaches)
     EXPECT_GT(calls, 100) << "strace traced nothing";
 }
 
-}  // namespace
-}  // namespace ovta::test
+} // namespace
+} // namespace ovta::test

@@ -25,7 +25,10 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes)
         throw std::runtime_error("cannot write " + path.string());
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Rewrites each run of decimal digits in place, keeping its width, so
 // fixed-width fields stay where their readers look for them.
@@ -69,7 +72,7 @@ void rewriteWords(std::string& bytes, Damage damage)
             bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(word[k]);
 }
 
-}  // namespace
+} // namespace
 
 const char* damageName(Damage damage)
 {
@@ -92,9 +95,9 @@ const char* damageName(Damage damage)
 const std::vector<Damage>& allDamages()
 {
     static const std::vector<Damage> all = {
-        Damage::Missing,    Damage::Empty,          Damage::CutToOneByte,     Damage::CutInHalf,
-        Damage::CutLastByte, Damage::RandomBytes,   Damage::HugeFields,       Damage::NegativeFields,
-        Damage::NonNumericFields, Damage::Directory, Damage::Fifo,
+        Damage::Missing,          Damage::Empty,       Damage::CutToOneByte, Damage::CutInHalf,
+        Damage::CutLastByte,      Damage::RandomBytes, Damage::HugeFields,   Damage::NegativeFields,
+        Damage::NonNumericFields, Damage::Directory,   Damage::Fifo,
     };
     return all;
 }
@@ -154,6 +157,9 @@ DamagedFile::~DamagedFile()
     writeFile(path_, original_);
 }
 
-int DamagedFile::fifoOpens() const { return fifo_ ? fifo_->opens() : 0; }
+int DamagedFile::fifoOpens() const
+{
+    return fifo_ ? fifo_->opens() : 0;
+}
 
-}  // namespace ovta::test
+} // namespace ovta::test

@@ -54,4 +54,4 @@ private:
     std::unique_ptr<FifoStandIn> fifo_;
 };
 
-}  // namespace ovta::test
+} // namespace ovta::test

@@ -57,7 +57,7 @@ struct Route {
     std::string via;
     int item = 0;
     int book = 0;
-    std::string name;  // for the test's name
+    std::string name; // for the test's name
     // Instead of opening `kind` from `via`: the controls of the screen on
     // top to click one after another (a list's first row is double-clicked);
     // the last click opens the swept screen.
@@ -93,7 +93,15 @@ std::vector<Route> routes()
         {"frm83", "frm81", "Image2", "frm82", 1, 0, "frm83"},
         {"frm65", "frm61", "Image4", "frm64", 1, 0, "frm65"},
         {"frm42", "frm41", "Image2", "frm43", 0, 0, "frm42", {kOpenQuestions, "ls2"}},
-        {"frm48", "frm41", "Image2", "frm43", 0, 0, "frm48", {kOpenQuestions, "ls2", "Label5"}, "l1"},
+        {"frm48",
+         "frm41",
+         "Image2",
+         "frm43",
+         0,
+         0,
+         "frm48",
+         {kOpenQuestions, "ls2", "Label5"},
+         "l1"},
         {"frm410", "frm41", "Image15", "frm49", 1, 0, "frm410"},
         {"sear", "frm01", "Image8", "frm02", 0, 0, "sear_from_frm02"},
         {"sear", "frm31", "Image3", "frm34", 0, 0, "sear_from_frm34"},
@@ -115,10 +123,13 @@ long statusKiB(const char* field)
     return 0;
 }
 
-void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr long kPeakGrowthKiB = 512 * 1024;  // the sanitizer's quarantine
+constexpr long kPeakGrowthKiB = 512 * 1024; // the sanitizer's quarantine
 #else
 constexpr long kPeakGrowthKiB = 96 * 1024;
 #endif
@@ -215,7 +226,10 @@ private:
     std::thread thread_;
 };
 
-void PrintTo(const Route& r, std::ostream* out) { *out << r.name; }
+void PrintTo(const Route& r, std::ostream* out)
+{
+    *out << r.name;
+}
 
 class DamagedContentTest : public test::ShellTest, public ::testing::WithParamInterface<Route> {
 protected:
@@ -287,7 +301,7 @@ protected:
         }
         auto* control = top->findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(control, nullptr) << top->objectName().toStdString() << " has no " << name;
-        if (name == "ls2")  // its first row
+        if (name == "ls2") // its first row
             QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(control->width() / 2, 4));
         else
             QTest::mouseClick(control, Qt::LeftButton);
@@ -431,9 +445,9 @@ TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
     const bool intact = openAndDrive(r);
     const std::set<std::string> files = watch.take();
     ASSERT_TRUE(intact) << r.kind << " did not open on intact content\n"
-                                  << test::TraceCapture::joinedLines(traceCapture->lines);
-    EXPECT_TRUE(errors->shown().empty()) << r.kind << " reported on intact content: "
-                                         << errors->shown().front();
+                        << test::TraceCapture::joinedLines(traceCapture->lines);
+    EXPECT_TRUE(errors->shown().empty())
+        << r.kind << " reported on intact content: " << errors->shown().front();
     const bool leavesWithEsc = left_;
     std::string read;
     for (const std::string& file : files)
@@ -461,14 +475,13 @@ TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
             ++cases_;
             mostReports_ = std::max(mostReports_, errors->shown().size());
             mostGrowthKiB_ = std::max(mostGrowthKiB_, peakGrowth);
-            EXPECT_LE(errors->shown().size(), 1u)
-                << "error storm: " << errors->shown().size() << " reports, first: "
-                << errors->shown().front() << ", last: " << errors->shown().back();
+            EXPECT_LE(errors->shown().size(), 1u) << "error storm: " << errors->shown().size()
+                                                  << " reports, first: " << errors->shown().front()
+                                                  << ", last: " << errors->shown().back();
             EXPECT_EQ(fifoOpens, 0) << "a named pipe was opened";
             EXPECT_LE(peakGrowth, kPeakGrowthKiB) << "peak memory grew by " << peakGrowth << " KiB";
             if (leavesWithEsc) {
-                EXPECT_TRUE(!opened_ || left_)
-                    << "the screen does not leave with Esc or its exit";
+                EXPECT_TRUE(!opened_ || left_) << "the screen does not leave with Esc or its exit";
             }
             closeAll();
         }
@@ -476,7 +489,9 @@ TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, DamagedContentTest, ::testing::ValuesIn(routes()),
-                         [](const ::testing::TestParamInfo<Route>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<Route>& info) {
+                             return info.param.name;
+                         });
 
-}  // namespace
-}  // namespace ovta
+} // namespace
+} // namespace ovta
