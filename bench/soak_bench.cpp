@@ -33,6 +33,7 @@ struct Run {
     Process& reader;
     long screensOpened = 0;
     long errors = 0;
+    std::string top = "falam1"; // the screen on top, from the trace
 
     // Waits, reading the reader's trace so that its pipe never fills.
     void pause(std::chrono::milliseconds span)
@@ -46,6 +47,8 @@ struct Run {
                 ++screensOpened;
             if (line->rfind("ovta: error", 0) == 0)
                 ++errors;
+            if (line->rfind("ovta: activate ", 0) == 0)
+                top = line->substr(15, line->find(' ', 15) - 15);
         }
     }
 
@@ -76,9 +79,11 @@ struct Run {
         pause(2500ms);
         keys({"Down", "Down", "Up", "Next", "Prior"});
         pause(1500ms);
-        keys({"Escape"});
-        pause(1000ms);
-        keys({"Escape"});
+        // Back to the menu, but never Esc there: that would end the run.
+        for (int i = 0; i < 4 && top != "falam1"; ++i) {
+            keys({"Escape"});
+            pause(1000ms);
+        }
         pause(2000ms); // the menu again, its music and animations on
     }
 };
@@ -120,7 +125,9 @@ int main(int argc, char** argv)
         }
         const long rss = reader.residentKiB();
         if (rss <= 0) {
-            std::printf("the reader ended at minute %d\n", minute);
+            const auto code = reader.wait(1s);
+            std::printf("the reader ended at minute %d, exit code %s\n", minute,
+                        code ? std::to_string(*code).c_str() : "unknown");
             return 1;
         }
         samples.push_back(rss);
