@@ -16,7 +16,10 @@ Screen::Screen(const std::string& kind) : QWidget(ScreenStack::instance().backdr
 {
     setObjectName(QString::fromStdString(kind));
     setAttribute(Qt::WA_StyledBackground, true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The screen takes the keys when it is put on top, but a click on it or
+    // on one of its pictures and labels must not take them from the control
+    // that has them (a reader's chooser, where Esc leaves).
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAutoFillBackground(true);
     hide();

@@ -1,6 +1,7 @@
 // The article readers: the record each reads, the whole text and the
 // chooser built from the section record, sub-sections through the hot
 // spots and the chooser, paging the text, Esc and the close button.
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -215,6 +216,22 @@ TEST_F(ReaderTest, EscClosesFromTheChooserAndOnFrm03FromTheScreen)
     other->FormKeyDown(27);
     settle();
     EXPECT_FALSE(Tfrm03::instance);
+}
+
+TEST_F(ReaderTest, ClicksOnTheTextAndPicturesLeaveTheKeysWithTheChooser)
+{
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19", {{"x", {}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0);
+    ASSERT_EQ(QApplication::focusWidget(), reader->co1);
+    for (QWidget* clicked : {static_cast<QWidget*>(reader->lmtn), static_cast<QWidget*>(reader->l10),
+                             static_cast<QWidget*>(reader)}) {
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), reader->co1) << clicked->objectName().toStdString();
+    }
+    // So Esc, which goes where the keys are, still leaves.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(Tfrm13::instance);
 }
 
 TEST_F(ReaderTest, CloseHoverPicture)

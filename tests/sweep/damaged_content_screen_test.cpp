@@ -1,7 +1,9 @@
-// Every screen, opened the way a user's click opens it, on a copy of the
-// demo content in which one file it reads at a time is damaged. Whatever
+// Every screen, opened the way a user's click opens it and worked a little
+// (keys, the pointer over it, clicks on its controls), on a copy of the demo
+// content in which one file it reads at a time is damaged. Whatever
 // the damage: no crash, no hang (a named pipe never blocks), at most one
-// error report, memory bounded, and the screen still leaves with Esc.
+// error report for one user action, memory bounded, and the screen still
+// leaves with Esc (or its exit).
 // The files a screen reads are not listed by hand: the sweep watches which
 // content files the intact run opens.
 #include <QApplication>
@@ -109,6 +111,14 @@ std::vector<Route> routes()
     };
     out.insert(out.end(), inner.begin(), inner.end());
     return out;
+}
+
+std::string joined(const std::vector<std::string>& texts)
+{
+    std::string all;
+    for (const auto& t : texts)
+        all += (all.empty() ? "" : " | ") + t;
+    return all;
 }
 
 // Peak resident memory since the last reset, and the reset.
@@ -241,7 +251,8 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        std::printf("damaged-content sweep: %ld cases, at most %zu error reports for one fault, "
+        std::printf("damaged-content sweep: %ld cases, at most %zu error reports for one fault in "
+                    "one action, "
                     "peak memory growth at most %.1f MiB\n",
                     cases_, mostReports_, mostGrowthKiB_ / 1024.0);
         delete watchdog_;
@@ -322,6 +333,8 @@ protected:
     // Whether the screen came up and was driven, and left after the drive.
     bool openAndDrive(const Route& r)
     {
+        actionStart_ = errors->shown().size();
+        mostInAction_ = 0;
         opened_ = false;
         left_ = false;
         Screen* before = ScreenStack::instance().top();
@@ -339,6 +352,7 @@ protected:
             clickHotSpot(r);
         for (int i = 0; i < 25; ++i)
             settle();
+        endPhase();
         return opened_;
     }
 
@@ -392,13 +406,77 @@ protected:
                 QWidget* target = under ? under : screen;
                 QTest::mouseMove(target, target->mapFrom(screen, QPoint(x, y)));
             }
-        if (ScreenStack::instance().top() != screen)
+        if (!clickControls(screen))
             return;
         if (auto* exit = screen->findChild<QWidget*>(QString::fromStdString(exit_));
             exit && !exit_.empty())
             QTest::mouseClick(exit, Qt::LeftButton);
         else
             QTest::keyClick(keyTarget(screen), Qt::Key_Escape);
+    }
+
+    // Clicks on a few of the screen's own controls, in name order; what a
+    // click opens over the screen is left again with Esc (a modal screen
+    // from inside its own loop). False when the screen is gone or stays
+    // covered.
+    bool clickControls(Screen* screen)
+    {
+        QPointer<Screen> alive = screen;
+        std::vector<QPointer<QWidget>> controls;
+        for (QWidget* w : screen->findChildren<QWidget*>()) {
+            if (w->isVisible() && !w->objectName().isEmpty() &&
+                w->findChildren<QWidget*>().empty() && w->objectName().toStdString() != exit_)
+                controls.push_back(w);
+        }
+        std::sort(controls.begin(), controls.end(),
+                  [](const auto& a, const auto& b) { return a->objectName() < b->objectName(); });
+        if (controls.size() > 8)
+            controls.resize(8);
+        for (const QPointer<QWidget>& control : controls) {
+            if (!alive || ScreenStack::instance().top() != screen)
+                return false;
+            if (!control || !control->isVisible())
+                continue;
+            closeModalOver(screen, 20);
+            endPhase();
+            QTest::mouseClick(control, Qt::LeftButton);
+            settle();
+            // A chooser's list that the click dropped down goes up again.
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            for (int i = 0; i < 3 && alive && ScreenStack::instance().contains(screen) &&
+                            ScreenStack::instance().top() != screen;
+                 ++i) {
+                QTest::keyClick(keyTarget(ScreenStack::instance().top()), Qt::Key_Escape);
+                settle();
+            }
+        }
+        return alive && ScreenStack::instance().top() == screen;
+    }
+
+    void closeModalOver(Screen* screen, int tries)
+    {
+        QPointer<Screen> alive = screen;
+        QTimer::singleShot(0, [this, alive, tries] {
+            Screen* top = ScreenStack::instance().top();
+            if (alive && top && top != alive && top->isModal()) {
+                QTest::keyClick(keyTarget(top), Qt::Key_Escape);
+                if (ScreenStack::instance().top() == top)
+                    top->closeModal();
+            } else if (tries > 0) {
+                closeModalOver(alive, tries - 1);
+            }
+        });
+    }
+
+    // Reports are counted per user action: opening the screen with the keys
+    // and the pointer over it is one, each click another (a click may open
+    // a screen that reads the damaged file again, and say so again).
+    void endPhase()
+    {
+        const std::size_t shown = errors->shown().size();
+        mostInAction_ = std::max(mostInAction_, shown - actionStart_);
+        actionStart_ = shown;
     }
 
     // Keys reach the control that has the focus, as a keyboard's do.
@@ -430,6 +508,8 @@ protected:
     bool opened_ = false;
     bool left_ = false;
     std::string exit_;
+    std::size_t actionStart_ = 0;
+    std::size_t mostInAction_ = 0;
 };
 
 TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
@@ -473,11 +553,11 @@ TEST_P(DamagedContentTest, EachDamageOfEachFileTheScreenReads)
             }
             const long peakGrowth = statusKiB("VmHWM") - rssBefore;
             ++cases_;
-            mostReports_ = std::max(mostReports_, errors->shown().size());
+            mostReports_ = std::max(mostReports_, mostInAction_);
             mostGrowthKiB_ = std::max(mostGrowthKiB_, peakGrowth);
-            EXPECT_LE(errors->shown().size(), 1u) << "error storm: " << errors->shown().size()
-                                                  << " reports, first: " << errors->shown().front()
-                                                  << ", last: " << errors->shown().back();
+            EXPECT_LE(mostInAction_, 1u)
+                << "error storm: " << mostInAction_
+                << " reports for one action; all: " << joined(errors->shown());
             EXPECT_EQ(fifoOpens, 0) << "a named pipe was opened";
             EXPECT_LE(peakGrowth, kPeakGrowthKiB) << "peak memory grew by " << peakGrowth << " KiB";
             if (leavesWithEsc) {
