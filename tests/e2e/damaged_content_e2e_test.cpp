@@ -71,9 +71,9 @@ TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
     // next Esc ends the run.
     std::optional<int> code;
     for (int i = 0; i < 4 && !code; ++i) {
-        std::this_thread::sleep_for(1s);
+        std::this_thread::sleep_for(500ms);
         keys({"Escape"});
-        code = reader.wait(8s);
+        code = reader.wait(3s);
     }
     ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
     EXPECT_EQ(*code, 0) << joined(reader.lines());
@@ -119,9 +119,9 @@ TEST_P(DamagedBookSound, TheBookOpensReportsOnceAndTheRunEndsWithExitCodeZero)
     EXPECT_EQ(damaged.fifoOpens(), 0) << "a named pipe was opened";
     // Esc answers the error box, then leaves the book, the home and the run.
     std::optional<int> code;
-    for (int i = 0; i < 6 && !code; ++i) {
+    for (int i = 0; i < 8 && !code; ++i) {
         keys({"Escape"});
-        code = reader.wait(4s);
+        code = reader.wait(1500ms);
     }
     ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
     EXPECT_EQ(*code, 0) << joined(reader.lines());
