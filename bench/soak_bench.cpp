@@ -88,6 +88,22 @@ struct Run {
     }
 };
 
+double trendKiBPerMinute(const std::vector<long>& samples, std::size_t from)
+{
+    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (std::size_t i = from; i < samples.size(); ++i) {
+        const double x = static_cast<double>(i);
+        const double y = static_cast<double>(samples[i]);
+        n += 1;
+        sx += x;
+        sy += y;
+        sxx += x * x;
+        sxy += x * y;
+    }
+    const double d = n * sxx - sx * sx;
+    return d == 0 ? 0 : (n * sxy - sx * sy) / d;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -143,8 +159,15 @@ int main(int argc, char** argv)
                 "(peak %.2f MiB); %ld screens opened, %ld errors reported\n",
                 settled, base / 1024.0, samples.back() / 1024.0, (samples.back() - base) / 1024.0,
                 peak / 1024.0, run.screensOpened, run.errors);
-    std::printf("memory %s (growth under 1 MiB after the first five minutes)\n",
-                samples.back() - base < 1024 ? "flat" : "GREW");
+    // A sample falls wherever the route happens to be, so single samples
+    // wander by a megabyte or two; the trend is the least-squares line
+    // through the samples after the first five minutes.
+    const double trend = trendKiBPerMinute(samples, settled);
+    const double over = trend * static_cast<double>(samples.size() - 1 - settled);
+    std::printf("trend after minute %zu: %.3f MiB per hour, %.2f MiB over the run's remaining "
+                "%zu minutes: memory %s (growth under 1 MiB after the first five minutes)\n",
+                settled, trend * 60 / 1024.0, over / 1024.0, samples.size() - 1 - settled,
+                over < 1024 ? "flat" : "GREW");
 
     x.run({"xdotool", "key", "Escape"});
     const auto code = reader.wait(15s);
