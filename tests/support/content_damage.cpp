@@ -32,9 +32,9 @@ bool isDigit(char c)
 
 // Rewrites each run of decimal digits in place, keeping its width, so
 // fixed-width fields stay where their readers look for them.
-int rewriteNumbers(std::string& bytes, Damage damage)
+std::size_t rewriteNumbers(std::string& bytes, Damage damage)
 {
-    int runs = 0;
+    std::size_t digits = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         if (!isDigit(bytes[i])) {
             ++i;
@@ -44,17 +44,23 @@ int rewriteNumbers(std::string& bytes, Damage damage)
         while (end < bytes.size() && isDigit(bytes[end]))
             ++end;
         for (std::size_t k = i; k < end; ++k) {
-            if (damage == Damage::HugeFields)
+            if (damage == Damage::HugeLaterFields) {
+                // Side-by-side 8-digit fields: every second one; a shorter
+                // run: its second half.
+                const bool later = end - i >= 16 ? (k - i) / 8 % 2 == 1 : k >= i + (end - i) / 2;
+                if (later)
+                    bytes[k] = '9';
+            } else if (damage == Damage::HugeFields)
                 bytes[k] = '9';
             else if (damage == Damage::NegativeFields)
                 bytes[k] = k == i ? '-' : '9';
             else
                 bytes[k] = static_cast<char>('a' + (k - i) % 26);
         }
-        ++runs;
+        digits += end - i;
         i = end;
     }
-    return runs;
+    return digits;
 }
 
 // The first words of a binary record: counts, offsets and lengths.
@@ -63,11 +69,12 @@ void rewriteWords(std::string& bytes, Damage damage)
     const unsigned char huge[4] = {0xFF, 0xFF, 0xFF, 0x7F};
     const unsigned char negative[4] = {0x00, 0x00, 0x00, 0x80};
     const unsigned char text[4] = {'x', 'y', 'z', 'w'};
-    const unsigned char* word = damage == Damage::HugeFields       ? huge
-                                : damage == Damage::NegativeFields ? negative
-                                                                   : text;
+    const bool later = damage == Damage::HugeLaterFields;
+    const unsigned char* word = damage == Damage::HugeFields || later ? huge
+                                : damage == Damage::NegativeFields    ? negative
+                                                                      : text;
     const std::size_t end = std::min<std::size_t>(bytes.size() & ~std::size_t{3}, 64);
-    for (std::size_t at = 0; at < end; at += 4)
+    for (std::size_t at = later ? 4 : 0; at < end; at += later ? 8 : 4)
         for (int k = 0; k < 4; ++k)
             bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(word[k]);
 }
@@ -84,6 +91,7 @@ const char* damageName(Damage damage)
     case Damage::CutLastByte: return "cut-last-byte";
     case Damage::RandomBytes: return "random-bytes";
     case Damage::HugeFields: return "huge-fields";
+    case Damage::HugeLaterFields: return "huge-later-fields";
     case Damage::NegativeFields: return "negative-fields";
     case Damage::NonNumericFields: return "non-numeric-fields";
     case Damage::Directory: return "directory";
@@ -95,9 +103,10 @@ const char* damageName(Damage damage)
 const std::vector<Damage>& allDamages()
 {
     static const std::vector<Damage> all = {
-        Damage::Missing,          Damage::Empty,       Damage::CutToOneByte, Damage::CutInHalf,
-        Damage::CutLastByte,      Damage::RandomBytes, Damage::HugeFields,   Damage::NegativeFields,
-        Damage::NonNumericFields, Damage::Directory,   Damage::Fifo,
+        Damage::Missing,          Damage::Empty,           Damage::CutToOneByte,
+        Damage::CutInHalf,        Damage::CutLastByte,     Damage::RandomBytes,
+        Damage::HugeFields,       Damage::HugeLaterFields, Damage::NegativeFields,
+        Damage::NonNumericFields, Damage::Directory,       Damage::Fifo,
     };
     return all;
 }
@@ -118,10 +127,12 @@ std::string damagedBytes(const std::string& bytes, Damage damage)
         return out;
     }
     case Damage::HugeFields:
+    case Damage::HugeLaterFields:
     case Damage::NegativeFields:
     case Damage::NonNumericFields: {
         std::string out = bytes;
-        if (rewriteNumbers(out, damage) < 4)
+        // Mostly something else than digits: a binary record.
+        if (rewriteNumbers(out, damage) * 4 < out.size())
             rewriteWords(out, damage);
         return out;
     }

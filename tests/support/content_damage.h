@@ -21,6 +21,7 @@ enum class Damage {
     CutLastByte,
     RandomBytes,
     HugeFields,
+    HugeLaterFields,
     NegativeFields,
     NonNumericFields,
     Directory,
@@ -32,10 +33,13 @@ const char* damageName(Damage damage);
 const std::vector<Damage>& allDamages();
 
 // The bytes a damage leaves of `bytes` (for the damages that keep a file).
-// Fields are the decimal numbers of a text and, in a file with few of
-// them, the first 32-bit words of a binary record: huge fields become the
+// Fields are the decimal numbers of a text and, in a file that is mostly
+// something else, the first 32-bit words of a binary record: huge fields become the
 // largest value their width holds, negative ones a minus sign or the sign
-// bit, non-numeric ones letters.
+// bit, non-numeric ones letters. Huge later fields make every second
+// 8-digit field of a run of digits huge (or the second half of a shorter
+// run): where fixed-width fields stand side by side (an offset then a
+// length), the offsets stay good and the lengths become huge.
 std::string damagedBytes(const std::string& bytes, Damage damage);
 
 class DamagedFile {
