@@ -30,6 +30,11 @@ const StartCase kCases[] = {
     {"data1/kenor.wav", Damage::Directory},   {"data/kenor002", Damage::HugeFields},
 };
 
+void PrintTo(const StartCase& c, std::ostream* out)
+{
+    *out << c.file << " " << damageName(c.damage);
+}
+
 class DamagedStart : public ReaderRunTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ enum class Damage {
 };
 
 const char* damageName(Damage damage);
+// For test names and messages.
+inline void PrintTo(Damage damage, std::ostream* out)
+{
+    *out << damageName(damage);
+}
 // Every damage, in the order above.
 const std::vector<Damage>& allDamages();
 
