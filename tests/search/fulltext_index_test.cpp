@@ -1,5 +1,12 @@
 #include "search/fulltext_index.h"
 
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include "search/fulltext_builder.h"
+
 #include <gtest/gtest.h>
 
 namespace ovta {
@@ -130,6 +137,73 @@ TEST(FullTextIndexTest, Utf8RoundTripsThroughUtf16)
 {
     for (const char* s : {"", "abc", "غزوة خيبر", "٦٢٤", "\xf0\x9f\x98\x80x"})
         EXPECT_EQ(utf16ToUtf8(utf8ToUtf16(s)), s);
+}
+
+} // namespace
+} // namespace ovta
+
+namespace ovta {
+namespace {
+
+void waitUntilReady(const FullTextBuilder& builder)
+{
+    while (!builder.ready())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+TEST(FullTextBuilderTest, BuildsOnItsOwnThreadAndSearchesWhenReady)
+{
+    FullTextBuilder builder;
+    const auto caller = std::this_thread::get_id();
+    std::thread::id collector;
+    builder.start([&](const auto& add) {
+        collector = std::this_thread::get_id();
+        add(Document{"أ", "غزوة بدر", {}});
+        add(Document{"ب", "غزوة أحد", {}});
+    });
+    waitUntilReady(builder);
+    EXPECT_NE(collector, caller);
+    EXPECT_EQ(builder.documentsSoFar(), 2u);
+    EXPECT_EQ(builder.index().find("احد", 10).size(), 1u);
+    EXPECT_TRUE(builder.failure().empty());
+}
+
+TEST(FullTextBuilderTest, AFailingSourceLeavesWhatWasReadAndSaysWhy)
+{
+    FullTextBuilder builder;
+    builder.start([](const auto& add) {
+        add(Document{"أ", "غزوة بدر", {}});
+        throw std::runtime_error("\"data\\kenor02\": cannot be opened");
+    });
+    waitUntilReady(builder);
+    EXPECT_EQ(builder.index().size(), 1u);
+    EXPECT_EQ(builder.failure(), "\"data\\kenor02\": cannot be opened");
+}
+
+TEST(FullTextBuilderTest, StopCancelsABuildThatIsStillRunning)
+{
+    FullTextBuilder builder;
+    std::atomic<long> offered{0};
+    std::atomic<bool> refused{false};
+    builder.start([&](const auto& add) {
+        for (long i = 0; i < 100'000'000; ++i) {
+            ++offered;
+            if (!add(Document{"", "نص", {}})) {
+                refused = true;
+                return;
+            }
+        }
+    });
+    while (builder.documentsSoFar() < 10)
+        std::this_thread::yield();
+    builder.stop();
+    EXPECT_TRUE(refused);
+    EXPECT_LT(offered.load(), 100'000'000);
+    EXPECT_FALSE(builder.started());
+    // And it can be started again.
+    builder.start([](const auto& add) { add(Document{"", "نص", {}}); });
+    waitUntilReady(builder);
+    EXPECT_EQ(builder.index().size(), 1u);
 }
 
 } // namespace
