@@ -15,21 +15,15 @@
 #include <string_view>
 #include <vector>
 
-namespace ovta {
+#include "search/glyph_decoder.h"
+#include "shell/text_catalogue.h"
 
-// Where a document opens: the screen kind and the globals it reads.
-struct DocumentPlace {
-    std::string kind;    // "frm03", "frm13", ...
-    int currentItem = 0; // `CurrentItem`
-    int currentBook = 0; // `CurrentBook`
-    std::string opener;  // the list whose files the reader reads, if any
-    int openerSet = 0;   // which set of that list's files
-};
+namespace ovta {
 
 struct Document {
     std::string title; // UTF-8
     std::string text;  // UTF-8, logical order
-    DocumentPlace place;
+    TextPlace place;   // where Enter on a hit opens it
 };
 
 struct FullTextHit {
@@ -80,6 +74,5 @@ private:
 std::u16string foldForSearch(std::u16string_view text);
 
 std::u16string utf8ToUtf16(std::string_view utf8);
-std::string utf16ToUtf8(std::u16string_view text);
 
 } // namespace ovta

@@ -6,6 +6,7 @@
 
 #include "shell/screen.h"
 #include "shell/application.h"
+#include "shell/screen_registry.h"
 #include "shell/screen_stack.h"
 #include "shell/trace.h"
 
@@ -25,6 +26,15 @@ TForm6::TForm6()
     auto* fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreenKey->setContext(Qt::ApplicationShortcut);
     connect(fullScreenKey, &QShortcut::activated, this, &TForm6::toggleFullScreen);
+    // Ctrl+F opens the search inside the texts over whatever screen is on
+    // top, once the intro has given way to the menu.
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    findKey->setContext(Qt::ApplicationShortcut);
+    connect(findKey, &QShortcut::activated, this, [] {
+        const Screen* top = ScreenStack::instance().top();
+        if (top && std::string_view(top->kind()) != "firstflc" && hasScreen("find"))
+            openKind("find");
+    });
 }
 
 void TForm6::toggleFullScreen()
