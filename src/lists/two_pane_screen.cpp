@@ -3,6 +3,7 @@
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/pointer.h"
+#include "shell/reading_keys.h"
 #include "shell/screen_registry.h"
 #include "shell/trace.h"
 
@@ -258,6 +259,17 @@ void TwoPaneScreen::step(int delta)
     nav_->moveTo(position);
 }
 
+// The arrows and Enter belong to the hot-spot navigation; the page keys
+// move the text pane.
+void TwoPaneScreen::textKey(int key)
+{
+    const KeyMove move = ReadingKeys::move(key);
+    const bool pageKey = move == KeyMove::PageUp || move == KeyMove::PageDown ||
+                         move == KeyMove::Home || move == KeyMove::End;
+    if (pageKey && ReadingKeys::page(textPager_, move))
+        labmtnClick();
+}
+
 void TwoPaneScreen::FormKeyDown(int key)
 {
     if (!nav_)
@@ -271,7 +283,7 @@ void TwoPaneScreen::FormKeyDown(int key)
         // Tab puts the pointer on the current target again.
         nav_->moveTo(state_.RepeatCode);
         break;
-    default: return;
+    default: textKey(key); return;
     }
     hoverCleanUp();
 }

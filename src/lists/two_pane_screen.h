@@ -73,6 +73,7 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    void textKey(int key);
 
     void lablst1Click();
     void labmtnClick();
