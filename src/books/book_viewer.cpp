@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "books/repeat_codes.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
@@ -99,7 +100,8 @@ BookViewer::BookViewer(const BookViewerSettings& settings, BookViewerState& stat
     Label1->onMouseMove = [this](Control*) { Label1MouseMove(); };
     exitHover_ = HoverPicture::raised(state.exitHover, m6, Label1);
 
-    keyFrame = new FrameShape(strip_->Panel2, QStringLiteral("keyFrame"), QRect(), kYellow, 2);
+    keyFrame =
+        new FrameShape(strip_->Panel2, QStringLiteral("keyFrame"), QRect(), QColor(0, 0, 128), 2);
     keyFrame->hide();
 }
 
@@ -315,6 +317,21 @@ void BookViewer::FormKeyDown(int key)
         Label1Click();
     else
         readingKey(key);
+}
+
+std::string BookViewer::copyGlyphs() const
+{
+    if (lmtn) {
+        const std::string& body = model_->body().store().text();
+        if (!body.empty())
+            return body;
+    }
+    if (ls2 && ls2->itemIndex() >= 0)
+        return ls2->item(ls2->itemIndex()).text;
+    std::string row = ClipboardText::pointedRow(this, lis);
+    if (row.empty() && cursor_.placed())
+        row = model_->columns().column(cursor_.column()).row(cursor_.row()).caption;
+    return row;
 }
 
 void BookViewer::paneKey(int key)

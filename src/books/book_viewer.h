@@ -88,6 +88,7 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     // Column navigation.
     void lablstClick(int k); // show column k

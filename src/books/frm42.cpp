@@ -5,6 +5,7 @@
 
 #include "books/question_layout.h"
 #include "books/question_source.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/glyph_text.h"
 #include "shell/layout_picture.h"
@@ -307,6 +308,19 @@ void Tfrm42::FormKeyDown(int key)
         Label4Click();
     else
         readingKey(key);
+}
+
+// The question, the chosen category's text and the reference shown.
+std::string Tfrm42::copyGlyphs() const
+{
+    if (!haveQuestion())
+        return {};
+    const auto& entries = source_->questionList().entries();
+    const auto row = static_cast<std::size_t>(question_->row());
+    const std::string title = row < entries.size() ? entries[row].title : std::string();
+    return ClipboardText::titled(
+        title, ClipboardText::titled(question_->categoryBox().text(),
+                                     question_->referenceBox().text()));
 }
 
 // Up and Down step through the questions as the two arrows do, Home and End

@@ -65,6 +65,7 @@ public:
     void FormShow() override;
     void FormKeyDown(int key) override;
     void readingKey(int key);
+    std::string copyGlyphs() const override;
     void FormMouseMove() override;
 
     void Label2Click(Control* sender);

@@ -1,5 +1,6 @@
 #include "lists/two_pane_screen.h"
 
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/pointer.h"
@@ -268,6 +269,13 @@ void TwoPaneScreen::textKey(int key)
                          move == KeyMove::Home || move == KeyMove::End;
     if (pageKey && ReadingKeys::page(textPager_, move))
         labmtnClick();
+}
+
+std::string TwoPaneScreen::copyGlyphs() const
+{
+    if (!openRow_)
+        return {};
+    return ClipboardText::titled(openRow_->glyphText(), me3_.text());
 }
 
 void TwoPaneScreen::FormKeyDown(int key)

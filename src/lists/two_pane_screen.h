@@ -74,6 +74,7 @@ public:
     void FormActivate() override;
     void FormKeyDown(int key) override;
     void textKey(int key);
+    std::string copyGlyphs() const override;
 
     void lablst1Click();
     void labmtnClick();
