@@ -4,7 +4,8 @@
 // ((byte / 6) % 20, past the end of every screen's table too). Parts 0..9 are
 // the book's files in the order of BookFileNames (tree, titles, group map,
 // article numbers, article index, article titles, bodies, segments,
-// locators, article texts), part 10 the user's moves: rows opened in any
+// locators, article texts), part 10 the widths of the caption and the body
+// (first byte) and the user's moves: rows opened in any
 // column, column and strip scrolling, the pane's moves, the article run's
 // previous and next, passages picked and typed, held arrows.
 //
@@ -131,16 +132,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!files[i]->empty())
             scratch.putPart(in, i, *files[i]);
 
+    fuzz::Ops ops(in.part(std::size(files)));
     BookModel model(screen, number, titles);
-    model.setCaptionMeasure(glyphWidth, 300);
-    model.setLineStoreMeasure(glyphWidth, 200);
+    // The first move byte sets the widths, so that captions and bodies wrap
+    // at every length.
+    const int width = 40 + 2 * ops.byte();
+    model.setCaptionMeasure(glyphWidth, width);
+    model.setLineStoreMeasure(glyphWidth, width);
     try {
         model.open(scratch.dir());
     } catch (const FileError&) {
     }
     guarded([&] { model.start(); });
     checkState(model);
-    fuzz::Ops ops(in.part(std::size(files)));
     for (int n = 0; !ops.empty() && n < 300; ++n) {
         guarded([&] { step(model, ops); });
         checkState(model);

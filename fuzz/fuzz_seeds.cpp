@@ -130,8 +130,9 @@ void readingSeeds(Writer& w)
 
 void bookSeeds(Writer& w)
 {
-    // Open rows down the first columns, then move the pane and the run.
-    std::string moves;
+    // Widths of 120 pixels; open rows down the first columns, then move the
+    // pane and the run.
+    std::string moves(1, 40);
     for (int k = 1; k <= 4; ++k)
         for (int row = 1; row <= 3; ++row)
             moves += std::string{static_cast<char>(k), '\0', static_cast<char>(row)};
