@@ -26,7 +26,7 @@ for t in "${targets[@]}"; do
     echo "fuzzing $t found a fault; the input is in $build/artifacts" >&2
     status=1
   else
-    grep -E '^(Done|stat::)' "$build/fuzz-$t.log" || tail -n 3 "$build/fuzz-$t.log"
+    grep -E '^(#[0-9]+.*DONE|Done|stat::)' "$build/fuzz-$t.log" || tail -n 3 "$build/fuzz-$t.log"
   fi
 done
 exit $status
