@@ -1,5 +1,7 @@
 #include "lists/frm33.h"
 
+#include "lists/list_files.h"
+
 #include <QPainter>
 #include <exception>
 
@@ -89,9 +91,9 @@ void Tfrm33::FormCreate()
     std::exception_ptr failure;
     try {
         const ContentDir& dir = ContentDir::current();
-        index_ = IndexList::load(dir, "data\\1kenor316");
-        titles_ = DataFile::open(dir, "data\\kenor317");
-        texts_ = DataFile::open(dir, "data\\kenor318");
+        index_ = IndexList::load(dir, kFrm33Files.index);
+        titles_ = DataFile::open(dir, kFrm33Files.titles);
+        texts_ = DataFile::open(dir, kFrm33Files.texts);
         if (const auto block = recordBlock(globals().CurrentItem)) {
             Label1->setGlyphText(globals().titleTable.entry(block->heading), kFace, -24,
                                  QColor(255, 226, 140), Qt::AlignHCenter);

@@ -1,5 +1,7 @@
 #include "lists/frm34.h"
 
+#include "lists/list_files.h"
+
 #include <exception>
 
 #include "shell/layout_picture.h"
@@ -41,9 +43,9 @@ void Tfrm34::loadOnShow()
 {
     Image1->sendToBack();
     const ContentDir& dir = ContentDir::current();
-    index_ = IndexList::load(dir, "data\\1kenor319");
-    titles_ = DataFile::open(dir, "data\\kenor320");
-    texts_ = DataFile::open(dir, "data\\kenor321");
+    index_ = IndexList::load(dir, kFrm34Files.index);
+    titles_ = DataFile::open(dir, kFrm34Files.titles);
+    texts_ = DataFile::open(dir, kFrm34Files.texts);
     listFilled();
 }
 

@@ -1,5 +1,7 @@
 #include "lists/frm47.h"
 
+#include "lists/list_files.h"
+
 #include <QPainter>
 #include <exception>
 
@@ -82,9 +84,9 @@ void Tfrm47::FormCreate()
     std::exception_ptr failure;
     try {
         const ContentDir& dir = ContentDir::current();
-        index_ = IndexList::load(dir, "data\\1kenor41");
-        const DataFile titles = DataFile::open(dir, "data\\kenor42");
-        texts_ = DataFile::open(dir, "data\\kenor43");
+        index_ = IndexList::load(dir, kFrm47Files.index);
+        const DataFile titles = DataFile::open(dir, kFrm47Files.titles);
+        texts_ = DataFile::open(dir, kFrm47Files.texts);
         entries_.scan(index_, titles);
     } catch (...) {
         failure = std::current_exception();

@@ -55,8 +55,8 @@ std::string glyphsFor(const std::string& utf8)
     }
 }
 
-// Opens a hit's reader as its list would: the globals it reads set, and
-// for a reader that reads its opener's files, those files loaded first.
+} // namespace
+
 void openTextPlace(const TextPlace& place, const ContentDir& dir)
 {
     if (trace::enabled())
@@ -69,8 +69,6 @@ void openTextPlace(const TextPlace& place, const ContentDir& dir)
                         {place.locators.c_str(), place.sections.c_str(), place.articles.c_str()});
     openKind(place.kind);
 }
-
-} // namespace
 
 void openFullTextSearch()
 {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "search/fulltext_index.h"
+#include "store/content_dir.h"
 #include "shell/screen.h"
 
 class QTimer;
@@ -77,5 +78,9 @@ private:
 
 // Opens the dialog over whatever screen is on top (Ctrl+F).
 void openFullTextSearch();
+
+// Opens a text's reader as its list would: the globals it reads set, and
+// for a reader that reads its opener's files, those files loaded first.
+void openTextPlace(const TextPlace& place, const ContentDir& dir);
 
 } // namespace ovta

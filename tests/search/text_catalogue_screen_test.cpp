@@ -1,0 +1,106 @@
+// The catalogue of every text, on the demo content: every family's texts
+// are in it, a reader's article opens its reader at that article, and a
+// missing file takes out only its own part.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "search/fulltext_dialog.h"
+#include "search/fulltext_documents.h"
+#include "shell/globals.h"
+#include "shell/screen.h"
+#include "shell/screen_stack.h"
+#include "shell/text_catalogue.h"
+#include "support/shell_fixture.h"
+
+namespace ovta {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextCatalogueTest : public test::ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        fs::copy(OVTA_DEMO_DIR, content.path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        globals().titleTable.load(ContentDir::current());
+    }
+
+    struct Seen {
+        std::map<std::string, int> entries; // by source
+        std::map<std::string, TextEntry> first;
+        std::vector<std::string> faults;
+    };
+
+    static Seen readAll()
+    {
+        Seen seen;
+        forEachText(
+            ContentDir::current(),
+            [&](TextEntry entry) {
+                const std::string source = entry.source;
+                if (seen.entries[source]++ == 0)
+                    seen.first.emplace(source, std::move(entry));
+                return true;
+            },
+            [&](const std::string& fault) { seen.faults.push_back(fault); });
+        return seen;
+    }
+};
+
+TEST_F(TextCatalogueTest, HoldsTheTextsOfEveryFamilyOfTheDemoContent)
+{
+    const Seen seen = readAll();
+    for (const char* source :
+         {"frm03 articles", "frm13 articles", "frm46 articles", "frm65 articles", "frm83 articles",
+          "frm7 books", "frm63 books", "frm410 books", "frm05 sets", "frm34 categories",
+          "frm33 blocks", "frm47 entries"})
+        EXPECT_GT(seen.entries.count(source) ? seen.entries.at(source) : 0, 0) << source;
+    EXPECT_TRUE(seen.faults.empty()) << seen.faults.front();
+    for (const auto& [source, entry] : seen.first) {
+        EXPECT_FALSE(entry.sections.empty()) << source;
+        EXPECT_FALSE(entry.place.kind.empty()) << source;
+        // Every text is the content's own glyph text, and reads as Arabic.
+        const Document document = documentOf(entry);
+        EXPECT_FALSE(document.text.empty()) << source;
+        EXPECT_EQ(document.text.find("\xEF\xBF\xBD"), std::string::npos)
+            << source << ": a byte the glyph chart does not know";
+    }
+}
+
+TEST_F(TextCatalogueTest, AnArticleOpensItsReaderAtThatArticle)
+{
+    const Seen seen = readAll();
+    for (const char* source : {"frm03 articles", "frm13 articles", "frm46 articles",
+                               "frm65 articles", "frm83 articles"}) {
+        ASSERT_TRUE(seen.first.count(source)) << source;
+        const TextPlace& place = seen.first.at(source).place;
+        globals().CurrentItem = -99;
+        openTextPlace(place, ContentDir::current());
+        Screen* top = ScreenStack::instance().top();
+        ASSERT_TRUE(top) << source;
+        EXPECT_EQ(std::string(top->kind()), place.kind) << source;
+        EXPECT_EQ(globals().CurrentItem, place.currentItem) << source;
+        EXPECT_TRUE(errors->shown().empty()) << source << ": " << errors->shown().front();
+        top->release();
+        settle();
+    }
+}
+
+TEST_F(TextCatalogueTest, AMissingFileTakesOutOnlyItsOwnPart)
+{
+    fs::remove(content.path() / "data" / "1kenor17"); // frm13's article locators
+    const Seen seen = readAll();
+    EXPECT_EQ(seen.entries.count("frm13 articles"), 0u);
+    EXPECT_GT(seen.entries.at("frm03 articles"), 0);
+    EXPECT_GT(seen.entries.at("frm7 books"), 0);
+    ASSERT_FALSE(seen.faults.empty());
+    EXPECT_NE(seen.faults.front().find("1kenor17"), std::string::npos) << seen.faults.front();
+}
+
+} // namespace
+} // namespace ovta
