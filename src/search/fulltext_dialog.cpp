@@ -91,6 +91,7 @@ Tfind::Tfind() : Screen(Kind)
                           kGold, Qt::AlignRight);
     query = new GlyphEditBox(this, QStringLiteral("query"), QRect(20, 50, 560, 34),
                              GlyphFace::Glyf02, -19);
+    query->setShowsCaret(true);
     query->installEventFilter(this);
     query->onOutcome = [this](EditOutcome what) {
         if (what == EditOutcome::Search)

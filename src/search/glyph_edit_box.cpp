@@ -1,5 +1,6 @@
 #include "search/glyph_edit_box.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <vector>
@@ -46,12 +47,20 @@ void GlyphEditBox::setTables(LetterTables tables)
     engine_.setText(text, caret);
 }
 
+void GlyphEditBox::setShowsCaret(bool shows)
+{
+    showsCaret_ = shows;
+    update();
+}
+
 void GlyphEditBox::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
     const int key = virtualKey(event->key());
     const QString text = event->text();
     guard([this, key, &text] { handle(key, text); });
+    if (showsCaret_)
+        update();
 }
 
 void GlyphEditBox::handle(int key, const QString& text)
@@ -101,8 +110,28 @@ void GlyphEditBox::paintEvent(QPaintEvent*)
     p.drawLine(0, height() - 1, width() - 1, height() - 1);
     p.drawLine(width() - 1, 0, width() - 1, height() - 1);
     p.setPen(Qt::black);
-    GlyphFont::get(face_, pointSize_)
-        .drawAligned(p, QRectF(rect().adjusted(3, 3, -3, -3)), engine_.text(), Qt::AlignRight);
+    const GlyphFont& font = GlyphFont::get(face_, pointSize_);
+    const QRectF area(rect().adjusted(3, 3, -3, -3));
+    font.drawAligned(p, area, engine_.text(), Qt::AlignRight);
+    if (!showsCaret_ || !hasFocus())
+        return;
+    // Glyph text runs in visual order: the caret stands left of the bytes after it.
+    const std::string_view text = engine_.text();
+    const qreal after = font.width(text.substr(std::min(engine_.caret(), text.size())));
+    const int x = qRound(area.right() - after);
+    p.fillRect(QRect(x - 1, 5, 2, height() - 10), QColor(255, 0, 255));
+}
+
+void GlyphEditBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GlyphEditBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace ovta

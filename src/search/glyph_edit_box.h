@@ -26,6 +26,10 @@ public:
 
     void setTables(LetterTables tables);
 
+    // A box that stands alone shows its text and a caret itself (the
+    // title search shows them in a label of its own over the box).
+    void setShowsCaret(bool shows);
+
     // After every edit of the text (the caret moving alone is no edit).
     std::function<void()> onChange;
     // Search, close or the keyboard-layout message, after onChange has run.
@@ -34,6 +38,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -43,6 +49,7 @@ private:
     ShapingEngine engine_;
     GlyphFace face_;
     int pointSize_;
+    bool showsCaret_ = false;
 };
 
 } // namespace ovta
