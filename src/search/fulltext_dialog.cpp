@@ -257,7 +257,12 @@ void Tfind::runQuery()
     hitContexts_.clear();
     hits->clear();
     for (const FullTextHit& hit : hits_) {
-        hitTitles_.push_back(glyphsFor(index.document(hit.document).title));
+        const Document& document = index.document(hit.document);
+        const std::string& heading = document.headingAt(hit.offset);
+        std::string title = document.title;
+        if (!heading.empty() && heading != title)
+            title += title.empty() ? heading : " - " + heading;
+        hitTitles_.push_back(glyphsFor(title));
         hitContexts_.push_back(glyphsFor(hit.context));
         hits->addItem({});
     }

@@ -8,14 +8,23 @@ Document documentOf(const TextEntry& entry)
 {
     Document document;
     document.title = decodeGlyphTextUtf8(entry.title);
-    for (const TextSection& section : entry.sections) {
-        for (const std::string* part : {&section.heading, &section.text}) {
-            if (part->empty())
-                continue;
-            if (!document.text.empty())
-                document.text += "\n\n";
-            document.text += decodeGlyphTextUtf8(*part);
+    std::size_t length = 0; // of the text so far, in UTF-16 units
+    const auto append = [&](const std::u16string& part) {
+        if (!document.text.empty()) {
+            document.text += "\n\n";
+            length += 2;
         }
+        document.text += utf16ToUtf8(part);
+        length += part.size();
+    };
+    for (const TextSection& section : entry.sections) {
+        if (!section.heading.empty()) {
+            const std::u16string heading = decodeGlyphText(section.heading);
+            append(heading);
+            document.headings.push_back({length - heading.size(), utf16ToUtf8(heading)});
+        }
+        if (!section.text.empty())
+            append(decodeGlyphText(section.text));
     }
     document.place = entry.place;
     return document;

@@ -130,6 +130,15 @@ std::u16string foldForSearch(std::u16string_view text)
     return folded;
 }
 
+const std::string& Document::headingAt(std::size_t offset) const
+{
+    static const std::string none;
+    const auto after = std::upper_bound(
+        headings.begin(), headings.end(), offset,
+        [](std::size_t at, const DocumentHeading& h) { return at < h.offset; });
+    return after == headings.begin() ? none : std::prev(after)->heading;
+}
+
 void FullTextIndex::add(Document document)
 {
     Entry entry;

@@ -20,10 +20,20 @@
 
 namespace ovta {
 
+// A heading inside a document's text, from `offset` (UTF-16 units) on.
+struct DocumentHeading {
+    std::size_t offset = 0;
+    std::string heading; // UTF-8
+};
+
 struct Document {
     std::string title; // UTF-8
     std::string text;  // UTF-8, logical order
     TextPlace place;   // where Enter on a hit opens it
+    std::vector<DocumentHeading> headings; // in text order; may be empty
+
+    // The heading the text stands under at `offset`; empty before the first.
+    const std::string& headingAt(std::size_t offset) const;
 };
 
 struct FullTextHit {

@@ -208,3 +208,22 @@ TEST(FullTextBuilderTest, StopCancelsABuildThatIsStillRunning)
 
 } // namespace
 } // namespace ovta
+
+namespace ovta {
+namespace {
+
+TEST(FullTextDocumentTest, AHitKnowsTheHeadingItStandsUnder)
+{
+    Document d;
+    d.text = "مقدمة\n\nالباب الأول\n\nنص أول\n\nالباب الثاني\n\nنص ثان";
+    d.headings = {{7, "الباب الأول"}, {27, "الباب الثاني"}};
+    EXPECT_EQ(d.headingAt(0), "");
+    EXPECT_EQ(d.headingAt(6), "");
+    EXPECT_EQ(d.headingAt(7), "الباب الأول");
+    EXPECT_EQ(d.headingAt(26), "الباب الأول");
+    EXPECT_EQ(d.headingAt(27), "الباب الثاني");
+    EXPECT_EQ(d.headingAt(1000), "الباب الثاني");
+}
+
+} // namespace
+} // namespace ovta

@@ -69,6 +69,14 @@ TEST_F(TextCatalogueTest, HoldsTheTextsOfEveryFamilyOfTheDemoContent)
         EXPECT_FALSE(document.text.empty()) << source;
         EXPECT_EQ(document.text.find("\xEF\xBF\xBD"), std::string::npos)
             << source << ": a byte the glyph chart does not know";
+        // Each heading is found in the text where the document says it starts.
+        const std::u16string text = utf8ToUtf16(document.text);
+        for (const DocumentHeading& h : document.headings) {
+            const std::u16string heading = utf8ToUtf16(h.heading);
+            EXPECT_EQ(text.substr(h.offset, heading.size()), heading) << source;
+        }
+        if (entry.kind == TextEntry::Kind::Book)
+            EXPECT_FALSE(document.headings.empty()) << source;
     }
 }
 
