@@ -8,6 +8,7 @@
 
 #include "store/content_dir.h"
 #include "shell/application.h"
+#include "shell/display_scale.h"
 #include "shell/screen_registry.h"
 #include "shell/stand_in.h"
 #include "shell/library_messages.h"
@@ -27,6 +28,9 @@ void printHelp()
         "  OVTA_TRACE=1   print one line per event (screens, media, errors) on stderr\n"
         "\n"
         "Options:\n"
+        "  --scale N      enlarge everything N times (a whole number from 1 to 16);\n"
+        "                 by default the largest factor at which the 640x480 screens\n"
+        "                 fit the display (2 on 1920x1080, 4 on 3840x2160)\n"
         "  -h, --help     print this help and end\n"
         "  --version      print the version and end\n"
         "\n"
@@ -77,7 +81,20 @@ bool contentPresent(const std::filesystem::path& dir)
 int main(int argc, char** argv)
 {
     const char* dir = nullptr;
+    int scale = 0;
     for (int i = 1; i < argc; ++i) {
+        const bool joined = std::strncmp(argv[i], "--scale=", 8) == 0;
+        if (joined || std::strcmp(argv[i], "--scale") == 0) {
+            const char* value = joined ? argv[i] + 8 : (i + 1 < argc ? argv[++i] : nullptr);
+            const auto parsed = ovta::parseScale(value);
+            if (!parsed) {
+                std::fprintf(stderr, "ovta: --scale needs a whole number from 1 to %d, not '%s'\n",
+                             ovta::kMaxScale, value ? value : "");
+                return 2;
+            }
+            scale = *parsed;
+            continue;
+        }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             printHelp();
             return 0;
@@ -120,7 +137,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     ovta::captureLibraryMessages();
+    ovta::prepareDisplayScale();
     QApplication app(argc, argv);
+    ovta::applyDisplayScale(scale);
     Q_INIT_RESOURCE(art);
     // Kinds this version does not have open a stand-in that names them.
     ovta::setUnregisteredKindOpener([](const std::string& kind) { ovta::openStandIn(kind); });
