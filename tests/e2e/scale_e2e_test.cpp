@@ -4,6 +4,7 @@
 // factor the pictures are enlarged pixel for pixel, clicks land on the hot
 // spots drawn under them, the keyboard puts the pointer on its target and
 // the search dialog stands where it is drawn.
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -278,6 +279,51 @@ TEST_F(ScaledRun, TheMenuIsDrawnEnlargedPixelForPixel)
         reader.reset();
         x.reset();
     }
+}
+
+// A Wayland compositor that enlarges its output by 2 itself gives the
+// reader a 640x480 output in its units: the reader adds nothing, and the
+// intro shows at twice its size, pixel for pixel, not at four times.
+TEST(ScaledWaylandRun, TheCompositorsOwnScaleIsNotMultiplied)
+{
+    if (!haveProgram("weston") || !haveProgram("weston-screenshooter") || !haveProgram("convert"))
+        GTEST_SKIP() << "weston and ImageMagick are needed";
+    Pixels shots[2];
+    for (const int compositorScale : {1, 2}) {
+        SCOPED_TRACE("compositor scale " + std::to_string(compositorScale));
+        WestonServer weston(WestonServer::Renderer::Pixman, "640x480",
+                            {"--scale=" + std::to_string(compositorScale)});
+        ASSERT_TRUE(weston.running()) << weston.log();
+        auto env = weston.clientEnv();
+        env.push_back("OVTA_TRACE=1");
+        Process reader({OVTA_BINARY, OVTA_DEMO_DIR}, env);
+        ASSERT_TRUE(reader.waitForLine("ovta: media play data1\\kenor.avi", 30s))
+            << ReaderRunTest::joined(reader.lines());
+        EXPECT_EQ(traced(reader, "ovta: display scale="), "1 screen=640x480");
+        std::this_thread::sleep_for(500ms);
+        const fs::path shot = fs::path(OVTA_SHOT_DIR) /
+                              ("scale_wayland_output_" + std::to_string(compositorScale) + ".png");
+        ASSERT_TRUE(weston.screenshot(shot));
+        const int size = compositorScale;
+        shots[compositorScale - 1] = readPixels(shot, 0, 0, 640 * size, 480 * size);
+        ASSERT_FALSE(shots[compositorScale - 1].empty()) << shot;
+    }
+    // The still picture around the video panel (161,120, 320x240) is the
+    // same, each pixel doubled.
+    int same = 0, counted = 0;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) {
+            if (x >= 161 && x < 481 && y >= 120 && y < 360)
+                continue;
+            ++counted;
+            bool block = true;
+            for (int d = 0; d < 4 && block; ++d)
+                block = shots[1].at(2 * x + d % 2, 2 * y + d / 2) == shots[0].at(x, y);
+            same += block;
+        }
+    const double share = double(same) / counted;
+    std::printf("compositor scale 2: %.3f of the intro's pixels doubled exactly\n", share);
+    EXPECT_GT(share, 0.85);
 }
 
 } // namespace
