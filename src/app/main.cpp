@@ -18,7 +18,7 @@ namespace {
 void printHelp()
 {
     std::puts(
-        "Usage: ovta [CONTENT-DIR]\n"
+        "Usage: ovta [--scale N] [CONTENT-DIR]\n"
         "\n"
         "Reads the encyclopaedia from CONTENT-DIR (default: the working directory),\n"
         "which holds data\\, data1\\, glyf01.ttf and glyf01b.ttf as on the original disc.\n"

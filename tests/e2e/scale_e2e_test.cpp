@@ -191,6 +191,20 @@ TEST(ScaleOption, RefusesAnythingButAWholeFactor)
     }
 }
 
+TEST(ScaleOption, IsListedInTheHelp)
+{
+    // --help prints on stdout, which Process drops: read it through a shell.
+    Process shell({"sh", "-c", std::string("'") + OVTA_BINARY + "' --help 1>&2"}, {});
+    const auto code = shell.wait(20s);
+    while (shell.readLine(100ms)) {
+    }
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0);
+    const std::string printed = ReaderRunTest::joined(shell.lines());
+    EXPECT_NE(printed.find("Usage: ovta [--scale N] [CONTENT-DIR]"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("  --scale N "), std::string::npos) << printed;
+}
+
 // A click on a hot spot, the keyboard's pointer placement and a click in the
 // search dialog, at the display position each is drawn at for factor f.
 TEST_F(ScaledRun, HotSpotsPointerAndSearchDialogLandWhereTheyAreDrawn)
