@@ -45,7 +45,8 @@ QString ClipboardText::decode(std::string_view glyphs)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         text += decoder()(line);
-        if (last)
+        // A text that ends with a line break has no empty last line.
+        if (last || end + 1 == glyphs.size())
             break;
         text += '\n';
         start = end + 1;

@@ -27,7 +27,8 @@ public:
 
     // The Unicode text of glyph text of any number of lines (CR LF or LF
     // between them): each line decoded on its own, joined by LF, the blank
-    // ends of lines kept as the screen shows them.
+    // ends of lines kept as the screen shows them. A break at the very end
+    // ends the last line and starts no empty one.
     static QString decode(std::string_view glyphs);
 
     // The title of a list row the pointer rests on (the keys put it there

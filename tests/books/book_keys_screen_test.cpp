@@ -7,6 +7,7 @@
 
 #include "books/book_screen_support.h"
 #include "books/frm43.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -19,10 +20,13 @@ protected:
     // Keys go where the user's keys go: the control with the focus.
     static void press(BookViewer* v, Qt::Key key, int times = 1)
     {
-        for (int i = 0; i < times; ++i) {
-            QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : v;
-            QTest::keyClick(to, key);
-        }
+        for (int i = 0; i < times; ++i)
+            pressWith(v, key, Qt::NoModifier);
+    }
+    static void pressWith(BookViewer* v, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : v;
+        QTest::keyClick(to, key, modifiers);
     }
 
     // The caption of the framed row, or "" without a frame.
@@ -148,6 +152,50 @@ TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
     press(v, Qt::Key_Return);
     settle();
     EXPECT_STREQ(top()->kind(), "frm42");
+}
+
+// Ctrl+C: the whole body of a body pane, not only its window; the question
+// chosen in frm43's list; on frm14 the heading framed by the keys.
+TEST_F(BookKeysTest, CtrlCCopiesTheBodyTheChosenQuestionOrTheFramedHeading)
+{
+    test::FakeDecoder decoder;
+    {
+        std::vector<Heading> headings = outline({1});
+        for (int i = 0; i < 12; ++i)
+            headings[0].body += "l" + std::to_string(i) + "\r\n";
+        book(BookScreen::Frm7, 2, headings);
+        Tfrm7* v = open<Tfrm7>(2);
+        press(v, Qt::Key_Down);
+        press(v, Qt::Key_Return);
+        press(v, Qt::Key_End);
+        QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+        std::string expected;
+        for (int i = 0; i < 12; ++i)
+            expected += test::FakeDecoder::decode("l" + std::to_string(i)) + "\n";
+        EXPECT_EQ(decoder.clipboard(), expected.substr(0, expected.size() - 1));
+        v->release();
+        settle();
+    }
+    {
+        std::vector<Heading> headings = outline({1});
+        headings[0].x = 1;
+        const BookFileNames f = book(BookScreen::Frm43, 2, headings);
+        test::writeArticles(content, BookScreen::Frm43, f, {{1, 2}}, 2);
+        Tfrm43* v = open<Tfrm43>(2);
+        press(v, Qt::Key_Down);
+        press(v, Qt::Key_Return);
+        press(v, Qt::Key_End);
+        pressWith(v, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(decoder.clipboard(), test::FakeDecoder::decode(v->ls2->item(1).text));
+        v->release();
+        settle();
+    }
+    book(BookScreen::Frm14, 0, outline({1, 1}));
+    Tfrm14* v = open<Tfrm14>();
+    press(v, Qt::Key_Down, 2);
+    pressWith(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[2n]");
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
 #include "store/content_dir.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -633,6 +634,19 @@ TEST_F(QuestionDemoTest, EveryQuestionOfAGroupReadsWithItsReferences)
     EXPECT_GT(references, 0);
     EXPECT_TRUE(steppedReferences);
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
+TEST_F(QuestionScreenTest, CtrlCCopiesTheQuestionItsCategoryAndReference)
+{
+    test::FakeDecoder decoder;
+    writeThree();
+    Tfrm42* q = openQuestion(0);
+    QTest::keyClick(q, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1q]");
+    clickCategory(q, 2);
+    QTest::keyClick(q, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1q]\n[eerht]\n[15t 44t]\n[1tra]");
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

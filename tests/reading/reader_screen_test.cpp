@@ -5,11 +5,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "reading/reader_screen.h"
 #include "reading/reader_files.h"
+#include "reading/reader_screen.h"
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -223,8 +224,8 @@ TEST_F(ReaderTest, ClicksOnTheTextAndPicturesLeaveTheKeysWithTheChooser)
     writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19", {{"x", {}}}, 4);
     Tfrm13* reader = open<Tfrm13>(0);
     ASSERT_EQ(QApplication::focusWidget(), reader->co1);
-    for (QWidget* clicked : {static_cast<QWidget*>(reader->lmtn), static_cast<QWidget*>(reader->l10),
-                             static_cast<QWidget*>(reader)}) {
+    for (QWidget* clicked : {static_cast<QWidget*>(reader->lmtn),
+                             static_cast<QWidget*>(reader->l10), static_cast<QWidget*>(reader)}) {
         QTest::mouseClick(clicked, Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget(), reader->co1) << clicked->objectName().toStdString();
     }
@@ -260,6 +261,20 @@ TEST_F(ReaderTest, LongLinesAreCutAndOutOfRangePairsLeftOut)
     Tfrm83* reader = open<Tfrm83>(0);
     EXPECT_EQ(reader->lmtn->rows().front().size(), 4096u);
     EXPECT_EQ(reader->co1->count(), 2) << "the pair past the end gets no entry in frm83";
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// Ctrl+C copies the title and the text on display, line by line, from the
+// screen or from its chooser when that has the focus.
+TEST_F(ReaderTest, CtrlCCopiesTheTitleAndTheTextShown)
+{
+    test::FakeDecoder decoder;
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{"ab\r\ncd", {0, 6, 0, 0, 0, 0, 0, 0}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0, "T1");
+    QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : reader;
+    QTest::keyClick(keys, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1T]\n[ba]\n[dc]");
     EXPECT_TRUE(errors->shown().empty());
 }
 

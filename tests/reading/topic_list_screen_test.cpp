@@ -6,13 +6,14 @@
 
 #include "reading/frm02.h"
 #include "reading/reader_screen.h"
-#include "reading/topic_list_screen.h"
 #include "reading/reading_test_support.h"
+#include "reading/topic_list_screen.h"
 #include "search/glyph_encoder.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 #include "shell/screen_stack.h"
 #include "shell/search_host.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -364,6 +365,25 @@ TEST_F(TopicListTest, MagnifierShowsAWideTitleOverItsRow)
     hover(list->rows[0]);
     hover(list->m1);
     EXPECT_EQ(list->labcamov->y(), 1000) << "the background moves it out of sight";
+}
+
+// Ctrl+C copies the title of the row the keys (or the mouse) rest on.
+TEST_F(TopicListTest, CtrlCCopiesTheRowUnderThePointer)
+{
+    test::FakeDecoder decoder;
+    useFakePointer();
+    writeOrderB("data\\1kenor49", "data\\kenor490", {5, 6, 7});
+    writeReaderFiles("data\\1kenor410", "data\\1kenor411", "data\\kenor48", 7, 10);
+    Tfrm45* list = open<Tfrm45>();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "before") << "no row chosen: nothing copied";
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    const std::string second = list->rows[1]->glyphText();
+    ASSERT_FALSE(second.empty());
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), test::FakeDecoder::decode(second));
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace
