@@ -2,6 +2,7 @@
 // chooser built from the section record, sub-sections through the hot
 // spots and the chooser, paging the text, Esc and the close button.
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 #include "reading/reading_test_support.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
+#include "search/glyph_decoder.h"
+#include "search/glyph_encoder.h"
+#include "shell/clipboard_text.h"
 #include "support/fake_decoder.h"
 
 namespace ovta {
@@ -276,6 +280,24 @@ TEST_F(ReaderTest, CtrlCCopiesTheTitleAndTheTextShown)
     QTest::keyClick(keys, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(decoder.clipboard(), "[1T]\n[ba]\n[dc]");
     EXPECT_TRUE(errors->shown().empty());
+}
+
+// With the program's own decoder, Ctrl+C gives back the Arabic the glyph
+// text was made from, in logical order, one line per line.
+TEST_F(ReaderTest, CtrlCGivesTheArabicTheGlyphsWereMadeFrom)
+{
+    ClipboardText::setDecoder(&decodeGlyphTextUtf8);
+    const std::string title = "الصلاة";
+    const std::vector<std::string> lines = {"بسم الله", "الباب ١٢"};
+    const std::string text = encodeGlyphText(lines[0]) + "\r\n" + encodeGlyphText(lines[1]);
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{text, {0, static_cast<long long>(text.size()), 0, 0, 0, 0, 0, 0}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0, encodeGlyphText(title));
+    QTest::keyClick(reader, Qt::Key_C, Qt::ControlModifier);
+    ClipboardText::setDecoder(nullptr);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromStdString(title + "\n" + lines[0] + "\n" + lines[1]));
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
 } // namespace
