@@ -74,11 +74,13 @@ std::string ClipboardText::titled(std::string_view title, std::string_view text)
     return out;
 }
 
-void ClipboardText::copyGlyphs(std::string_view glyphs)
+int ClipboardText::copyGlyphs(std::string_view glyphs)
 {
     if (glyphs.empty())
-        return;
-    copy(decode(glyphs));
+        return 0;
+    const QString text = decode(glyphs);
+    copy(text);
+    return static_cast<int>(text.size());
 }
 
 void ClipboardText::copy(const QString& text)

@@ -9,11 +9,11 @@
 #include "reading/reader_files.h"
 #include "reading/reader_screen.h"
 #include "reading/reading_test_support.h"
-#include "shell/screen_open.h"
-#include "shell/screen_stack.h"
 #include "search/glyph_decoder.h"
 #include "search/glyph_encoder.h"
 #include "shell/clipboard_text.h"
+#include "shell/screen_open.h"
+#include "shell/screen_stack.h"
 #include "support/fake_decoder.h"
 
 namespace ovta {
