@@ -180,6 +180,35 @@ TEST_F(ReaderTest, FiveLineArticleDoesNotMove)
     EXPECT_EQ(reader->lmtn->rows().size(), 5u);
 }
 
+// The page keys page the text from the chooser (which has the keys) or the
+// screen; the chooser keeps its arrows.
+TEST_F(ReaderTest, PageKeysPageTheTextToItsEnds)
+{
+    const std::string text = numbered(30);
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{text, {1, static_cast<long long>(text.size()) - 1}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0);
+    ASSERT_EQ(QApplication::focusWidget(), reader->co1);
+    const int last = reader->pager().last();
+    ASSERT_GT(last, 8);
+    const struct {
+        const char* name;
+        QWidget* to;
+        Qt::Key key;
+        int top;
+    } steps[] = {{"Page Down", reader->co1, Qt::Key_PageDown, 8},
+                 {"End", reader->co1, Qt::Key_End, last},
+                 {"Page Up on the screen", reader, Qt::Key_PageUp, last - 8},
+                 {"Home", reader->co1, Qt::Key_Home, 0}};
+    for (const auto& s : steps) {
+        QTest::keyClick(s.to, s.key);
+        EXPECT_EQ(reader->windowTop(), s.top) << s.name;
+    }
+    QTest::keyClick(reader->co1, Qt::Key_Down);
+    EXPECT_EQ(reader->windowTop(), 0) << "Down is the chooser's";
+    EXPECT_TRUE(errors->shown().empty());
+}
+
 TEST_F(ReaderTest, HoldingLineDownMovesEveryTickAndOnceForTheRelease)
 {
     const std::string text = numbered(60);
