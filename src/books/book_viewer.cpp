@@ -27,6 +27,7 @@ constexpr int kTextFrame = 10;
 constexpr int kListItemHeight = 23;
 constexpr int kEsc = 27;
 constexpr int kEnter = 13;
+constexpr int kTab = 9;
 
 int bookNumber(BookChoice choice)
 {
@@ -315,6 +316,9 @@ void BookViewer::FormKeyDown(int key)
 {
     if (key == kEsc)
         Label1Click();
+    else if (key == kTab && (ls2 || co1))
+        // Tab gives the arrows back to the list or the chooser.
+        (ls2 ? static_cast<QWidget*>(ls2) : co1)->setFocus(Qt::TabFocusReason);
     else
         readingKey(key);
 }
@@ -342,6 +346,10 @@ void BookViewer::paneKey(int key)
     // strip's row, as it does where the list is not.
     else if (key == kEnter && ls2 && ls2->count() > 0)
         ls2DblClick();
+    // The list and the chooser keep Up and Down; Tab hands the keys to the
+    // strip, so that its rows can be walked too.
+    else if (key == kTab)
+        setFocus(Qt::TabFocusReason);
     else
         readingKey(key);
 }

@@ -149,6 +149,17 @@ TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
         press(v, s.key);
         EXPECT_EQ(v->selectedQuestion(), s.selected) << s.name;
     }
+    // Tab hands the arrows to the strip and back to the list.
+    press(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), v);
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n2");
+    EXPECT_EQ(v->selectedQuestion(), 0) << "the list kept its selection";
+    press(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), v->ls2);
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(v->selectedQuestion(), 1);
+    EXPECT_EQ(framed(v), "n2");
     press(v, Qt::Key_Return);
     settle();
     EXPECT_STREQ(top()->kind(), "frm42");
