@@ -135,6 +135,10 @@ TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
     press(v, Qt::Key_Return);
     EXPECT_EQ(top(), v) << "an empty list opens nothing: Enter opens the framed heading";
     ASSERT_EQ(v->ls2->count(), 20);
+    press(v, Qt::Key_Right);
+    press(v, Qt::Key_Return);
+    EXPECT_EQ(top(), v) << "nothing chosen in the list: Enter opens no question";
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
     const int page = v->ls2->height() / 23 - 1;
     const struct {
         const char* name;
