@@ -400,6 +400,11 @@ TEST_F(QuestionScreenTest, TheSummaryPageCopiesTheQuestionAndItsCategories)
     EXPECT_EQ(lines(page->lists[0]), Lines{"first"}) << "the shown part, without references";
     EXPECT_EQ(page->lists[1]->count(), 0) << "a category with \"'\" shows nothing";
     EXPECT_EQ(lines(page->lists[2]), Lines{"third"});
+    {
+        test::FakeDecoder decoder;
+        QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(decoder.clipboard(), "[1q]\n[tsrif]\n[driht]") << "Ctrl+C copies the page";
+    }
     EXPECT_EQ(page->lists[0]->objectName(), QStringLiteral("List2"));
     EXPECT_NE(page->caption(), QStringLiteral("ovta"));
 
