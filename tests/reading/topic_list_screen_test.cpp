@@ -163,6 +163,34 @@ TEST_F(TopicListTest, PagingMovesListTopAndHidesRowsPastTheEnd)
     EXPECT_EQ(list->rows[0]->Tag, 16);
 }
 
+// The page keys move the window as the page arrows do and go to its ends;
+// Up and Down stay with the hot spots.
+TEST_F(TopicListTest, PageKeysPageTheListToItsEnds)
+{
+    useFakePointer();
+    writeOrderB("data\\1kenor84", "data\\kenor88",
+                {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25});
+    Tfrm82* list = open<Tfrm82>();
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int top;
+    } steps[] = {{"Page Down", Qt::Key_PageDown, 8},
+                 {"End", Qt::Key_End, 16},
+                 {"Page Up", Qt::Key_PageUp, 8},
+                 {"Home", Qt::Key_Home, 0}};
+    for (const auto& st : steps) {
+        QTest::keyClick(list, st.key);
+        EXPECT_EQ(globals().ListTop, st.top) << st.name;
+    }
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->rows[8]->glyphText(), "topic 24");
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(globals().ListTop, 16) << "Down steps the hot spots, not the list";
+    EXPECT_TRUE(errors->shown().empty());
+}
+
 TEST_F(TopicListTest, ShortListHidesTheRowsWithoutEntries)
 {
     writeOrderB("data\\1kenor84", "data\\kenor88", {1, 2, 3, 4});
