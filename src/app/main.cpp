@@ -7,7 +7,9 @@
 #include <string>
 
 #include "store/content_dir.h"
+#include "search/glyph_decoder.h"
 #include "shell/application.h"
+#include "shell/clipboard_text.h"
 #include "shell/display_scale.h"
 #include "shell/screen_registry.h"
 #include "shell/stand_in.h"
@@ -34,7 +36,9 @@ void printHelp()
         "  -h, --help     print this help and end\n"
         "  --version      print the version and end\n"
         "\n"
-        "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.");
+        "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.\n"
+        "In books, pages and lists the arrows also move the selection, Page Up, Page Down,\n"
+        "Home and End page, and Ctrl+C copies the text shown as Unicode.");
 }
 
 bool envSet(const char* name)
@@ -143,6 +147,8 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(art);
     // Kinds this version does not have open a stand-in that names them.
     ovta::setUnregisteredKindOpener([](const std::string& kind) { ovta::openStandIn(kind); });
+    // Ctrl+C turns the glyph text a screen shows into Unicode.
+    ovta::ClipboardText::setDecoder(&ovta::decodeGlyphTextUtf8);
     ovta::startUp();
     app.exec();
     ovta::shutDown();
