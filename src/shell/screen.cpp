@@ -40,6 +40,7 @@ void Screen::setCaption(const QString& caption)
 
 void Screen::prepareShow()
 {
+    paintPending_ = true;
     guard([this] { FormShow(); });
     if (!keepsOwnSize())
         resize(640, 480);
@@ -153,6 +154,11 @@ void Screen::paintEvent(QPaintEvent*)
     option.initFrom(this);
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    if (paintPending_) {
+        paintPending_ = false;
+        if (trace::enabled())
+            trace::line(std::string("paint ") + kind_);
+    }
 }
 
 int virtualKey(int qtKey)
