@@ -112,7 +112,8 @@ void QtMediaPlayer::retireBackend(bool fromBackendSignal)
         old->deleteLater();
         return;
     }
-    old->stop();
+    // Deleting the player tears its pipeline down; stopping it first would
+    // only make the back-end seek to the start and wait for that.
     delete old;
 }
 
@@ -475,8 +476,12 @@ void QtMediaPlayer::endPiece()
     if (!player_)
         return;
     audio_->setMuted(false);
-    if (player_->playbackState() != QMediaPlayer::StoppedState)
-        player_->stop();
+    // Paused, not stopped: a stop makes the back-end seek to the start and
+    // wait for the pipeline to settle, about 300 ms in which nothing else
+    // runs (the intro's skip waited that long). The piece is held at its
+    // end either way until a position is set.
+    if (player_->playbackState() == QMediaPlayer::PlayingState)
+        player_->pause();
 }
 
 void QtMediaPlayer::fail(const QString& reason)
