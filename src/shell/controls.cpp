@@ -78,8 +78,25 @@ void Control::mouseMoveEvent(QMouseEvent* event)
 
 void ImageControl::setPicture(const QPixmap& picture)
 {
+    pictureFile_.clear();
     picture_ = picture;
     update();
+}
+
+void ImageControl::setPictureFile(const QString& file)
+{
+    pictureFile_ = file;
+    picture_ = QPixmap();
+    update();
+}
+
+const QPixmap& ImageControl::picture() const
+{
+    if (!pictureFile_.isEmpty()) {
+        picture_ = QPixmap(pictureFile_);
+        pictureFile_.clear();
+    }
+    return picture_;
 }
 
 void ImageControl::showPartOf(const ImageControl& lit)
@@ -100,13 +117,14 @@ void ImageControl::loadPicture(const std::string& contentName)
 
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    const QPixmap& shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     if (stretch_)
-        painter.drawPixmap(rect(), picture_);
+        painter.drawPixmap(rect(), shown);
     else
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, shown);
 }
 
 void LabelControl::setTransparent(bool transparent)

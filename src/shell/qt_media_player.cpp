@@ -70,8 +70,10 @@ void QtMediaPlayer::createBackend()
     player_ = new QMediaPlayer;
     audio_ = new QAudioOutput(player_);
     player_->setAudioOutput(audio_);
-    if (display_)
+    if (display_) {
+        makeVideoWidget();
         player_->setVideoSink(videoSink());
+    }
     connect(player_, &QMediaPlayer::positionChanged, this,
             [this](qint64 pos) { onPositionChanged(pos); });
     connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
@@ -347,18 +349,28 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
             player_->setVideoSink(nullptr);
         return;
     }
+    panel->installEventFilter(this);
+    // The video widget starts the media back-end: it is made when a piece
+    // is opened, not before, so a screen with a video panel shows at once.
+    if (player_) {
+        makeVideoWidget();
+        player_->setVideoSink(videoSink());
+    }
+}
+
+void QtMediaPlayer::makeVideoWidget()
+{
+    if (video_ || !display_)
+        return;
     // The backend draws into a sink of our own and each frame is passed on
     // to the panel's widget: the panel may be destroyed before the player,
     // and the backend must never hold a sink that died with it.
-    video_ = new QVideoWidget(panel);
+    video_ = new QVideoWidget(display_);
     video_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    video_->setGeometry(panel->rect());
+    video_->setGeometry(display_->rect());
     video_->setVisible(open_);
-    panel->installEventFilter(this);
     connect(videoSink(), &QVideoSink::videoFrameChanged, video_->videoSink(),
             &QVideoSink::setVideoFrame);
-    if (player_)
-        player_->setVideoSink(sink_);
 }
 
 bool QtMediaPlayer::eventFilter(QObject* watched, QEvent* event)

@@ -49,8 +49,8 @@ public:
     bool playing() const override;
     void setDisplay(QWidget* panel) override;
 
-    // The video widget inside the display panel (nullptr without a panel);
-    // tests read the frames that reach it through its videoSink().
+    // The video widget inside the display panel: nullptr without a panel,
+    // and until the first piece is opened with one; tests read the frames that reach it through its videoSink().
     QVideoWidget* videoWidget() const;
 
 protected:
@@ -59,6 +59,7 @@ protected:
 private:
     void requireOpen() const;
     QVideoSink* videoSink();
+    void makeVideoWidget();
     void createBackend();
     void retireBackend(bool fromBackendSignal);
     // Sets the source and waits; returns why it failed, or nothing.
