@@ -11,6 +11,17 @@
 #include "shell/pointer.h"
 
 namespace ovta {
+namespace {
+
+// A label that fills itself hides what lies under it: nothing there needs
+// drawing again when only the label changes (an animation tick).
+void markOpaque(QWidget* label, bool transparent, const QColor& color)
+{
+    label->setAttribute(Qt::WA_OpaquePaintEvent,
+                        !transparent && color.isValid() && color.alpha() == 255);
+}
+
+}  // namespace
 
 Control::Control(QWidget* parent, const QString& name, const QRect& geometry) : QWidget(parent)
 {
@@ -130,12 +141,14 @@ void ImageControl::paintEvent(QPaintEvent*)
 void LabelControl::setTransparent(bool transparent)
 {
     transparent_ = transparent;
+    markOpaque(this, transparent_, color_);
     update();
 }
 
 void LabelControl::setColor(const QColor& color)
 {
     color_ = color;
+    markOpaque(this, transparent_, color_);
     update();
 }
 
