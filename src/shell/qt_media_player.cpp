@@ -4,13 +4,11 @@
 #include "store/content_file.h"
 
 #include <QAudioOutput>
-#include <QEvent>
 #include <QEventLoop>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
-#include <QVideoWidget>
 #include <algorithm>
 #include <utility>
 
@@ -49,8 +47,6 @@ QtMediaPlayer::~QtMediaPlayer()
     open_ = false;
     tick_.stop();
     retireBackend(false);
-    if (display_)
-        display_->removeEventFilter(this);
     delete video_.data();
 }
 
@@ -71,7 +67,7 @@ void QtMediaPlayer::createBackend()
     audio_ = new QAudioOutput(player_);
     player_->setAudioOutput(audio_);
     if (display_) {
-        makeVideoWidget();
+        makeVideoView();
         player_->setVideoSink(videoSink());
     }
     connect(player_, &QMediaPlayer::positionChanged, this,
@@ -103,7 +99,7 @@ void QtMediaPlayer::retireBackend(bool fromBackendSignal)
 {
     if (video_) {
         video_->hide();
-        video_->videoSink()->setVideoFrame(QVideoFrame());
+        video_->clear();
     }
     if (!player_)
         return;
@@ -324,7 +320,7 @@ bool QtMediaPlayer::playing() const
     return wantPlaying_;
 }
 
-QVideoWidget* QtMediaPlayer::videoWidget() const
+VideoView* QtMediaPlayer::videoView() const
 {
     return video_;
 }
@@ -340,8 +336,6 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
 {
     if (panel == display_)
         return;
-    if (display_)
-        display_->removeEventFilter(this);
     delete video_.data();
     display_ = panel;
     if (!panel) {
@@ -349,35 +343,25 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
             player_->setVideoSink(nullptr);
         return;
     }
-    panel->installEventFilter(this);
-    // The video widget starts the media back-end: it is made when a piece
-    // is opened, not before, so a screen with a video panel shows at once.
+    // The video sink starts the media back-end: the view and the sink are
+    // made when a piece is opened, not before, so a screen with a video
+    // panel shows at once.
     if (player_) {
-        makeVideoWidget();
+        makeVideoView();
         player_->setVideoSink(videoSink());
     }
 }
 
-void QtMediaPlayer::makeVideoWidget()
+void QtMediaPlayer::makeVideoView()
 {
     if (video_ || !display_)
         return;
     // The backend draws into a sink of our own and each frame is passed on
-    // to the panel's widget: the panel may be destroyed before the player,
+    // to the panel's view: the panel may be destroyed before the player,
     // and the backend must never hold a sink that died with it.
-    video_ = new QVideoWidget(display_);
-    video_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    video_->setGeometry(display_->rect());
+    video_ = new VideoView(display_);
     video_->setVisible(open_);
-    connect(videoSink(), &QVideoSink::videoFrameChanged, video_->videoSink(),
-            &QVideoSink::setVideoFrame);
-}
-
-bool QtMediaPlayer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize && watched == display_ && video_)
-        video_->setGeometry(display_->rect());
-    return false;
+    connect(videoSink(), &QVideoSink::videoFrameChanged, video_.data(), &VideoView::showFrame);
 }
 
 void QtMediaPlayer::startBackend()
