@@ -41,6 +41,7 @@ void Screen::setCaption(const QString& caption)
 
 void Screen::prepareShow()
 {
+    paintPending_ = true;
     guard([this] { FormShow(); });
     if (!keepsOwnSize())
         resize(640, 480);
@@ -162,6 +163,11 @@ void Screen::paintEvent(QPaintEvent*)
     option.initFrom(this);
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    if (paintPending_) {
+        paintPending_ = false;
+        if (trace::enabled())
+            trace::line(std::string("paint ") + kind_);
+    }
 }
 
 int virtualKey(int qtKey)
