@@ -362,7 +362,12 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
             fault(kEntryIndex, entries.count(), e);
         }
         for (int i = 0; i < entries.count(); ++i) {
-            doc.blocks.push_back(heading(2, entries.title(i)));
+            // The list marks a title ending in ")" with a blank and a glyph
+            // of its own; the mark is no part of the title.
+            std::string_view title = entries.title(i);
+            if (title.ends_with(" \xF6"))
+                title.remove_suffix(2);
+            doc.blocks.push_back(heading(2, std::string(title)));
             try {
                 doc.blocks.push_back(text(entryText(index, texts, i)));
             } catch (const Error& e) {

@@ -93,7 +93,7 @@ int main(int argc, char** argv)
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     std::cerr << "ovta-export: " << written << " files and index.md written in " << ms << " ms";
     if (!walk.faults().empty())
-        std::cerr << ", " << walk.faults().size() << " faults in the content (ovta-check tells more)";
+        std::cerr << "; content faults: " << walk.faults().size() << " (ovta-check tells more)";
     std::cerr << "\n";
     return failed ? 1 : 0;
 }
