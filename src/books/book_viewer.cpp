@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "books/repeat_codes.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
@@ -98,6 +99,10 @@ BookViewer::BookViewer(const BookViewerSettings& settings, BookViewerState& stat
     Label1->onClick = [this](Control*) { Label1Click(); };
     Label1->onMouseMove = [this](Control*) { Label1MouseMove(); };
     exitHover_ = HoverPicture::raised(state.exitHover, m6, Label1);
+
+    keyFrame =
+        new FrameShape(strip_->Panel2, QStringLiteral("keyFrame"), QRect(), QColor(0, 0, 128), 2);
+    keyFrame->hide();
 }
 
 BookViewer::~BookViewer() = default;
@@ -310,14 +315,101 @@ void BookViewer::FormKeyDown(int key)
 {
     if (key == kEsc)
         Label1Click();
+    else
+        readingKey(key);
+}
+
+std::string BookViewer::copyGlyphs() const
+{
+    if (lmtn) {
+        const std::string& body = model_->body().store().text();
+        if (!body.empty())
+            return body;
+    }
+    if (ls2 && ls2->itemIndex() >= 0)
+        return ls2->item(ls2->itemIndex()).text;
+    std::string row = ClipboardText::pointedRow(this, lis);
+    if (row.empty() && cursor_.placed())
+        row = model_->columns().column(cursor_.column()).row(cursor_.row()).caption;
+    return row;
 }
 
 void BookViewer::paneKey(int key)
 {
     if (key == kEsc)
         Label1Click();
-    else if (key == kEnter && ls2)
+    // A list with no questions has nothing to open: Enter then opens the
+    // strip's row, as it does where the list is not.
+    else if (key == kEnter && ls2 && ls2->count() > 0)
         ls2DblClick();
+    else
+        readingKey(key);
+}
+
+void BookViewer::readingKey(int key)
+{
+    const KeyMove move = ReadingKeys::move(key);
+    switch (move) {
+    case KeyMove::Up:
+    case KeyMove::Down:
+    case KeyMove::Left:
+    case KeyMove::Right: cursorMove(move); break;
+    case KeyMove::Enter:
+        if (!cursor_.placed())
+            cursorMove(move);
+        else
+            LaevDblClick(cursor_.column(), cursor_.row());
+        break;
+    case KeyMove::PageUp:
+    case KeyMove::PageDown:
+    case KeyMove::Home:
+    case KeyMove::End: paneMove(move); break;
+    case KeyMove::None: break;
+    }
+}
+
+void BookViewer::cursorMove(KeyMove move)
+{
+    const BookCursor::Step to = cursor_.step(model_->columns(), move);
+    if (to.column == 0)
+        return;
+    if (to.scroll == BookCursor::Scroll::Up)
+        mapClick(to.column);
+    else if (to.scroll == BookCursor::Scroll::Down)
+        mdpClick(to.column);
+    cursor_.moveTo(to.column, to.row);
+    // The strip slides so that the column is in view, one position at a
+    // time as its arrows move it.
+    for (int guard = 0; guard < BookColumns::Columns; ++guard) {
+        const int slide = BookCursor::stripMoveFor(to.column, model_->columns().stripPosition());
+        if (slide == 0 || !(slide > 0 ? model_->moveStripRight() : model_->moveStripLeft()))
+            break;
+    }
+    redraw();
+    strip_->magnify(cursor_.column(), cursor_.row());
+}
+
+void BookViewer::paneMove(KeyMove move)
+{
+    // The question list pages itself, as list boxes do; its arrows move nothing.
+    if (ls2)
+        return;
+    if (ReadingKeys::page(pane_->pager(), move))
+        lablstClick();
+}
+
+void BookViewer::placeKeyFrame()
+{
+    cursor_.settle(model_->columns());
+    if (!cursor_.placed() || !strip_->rowsBuilt()) {
+        keyFrame->hide();
+        return;
+    }
+    const LabelControl* row = strip_->labels[static_cast<std::size_t>(cursor_.column() - 1)]
+                                            [static_cast<std::size_t>(cursor_.row() - 1)];
+    keyFrame->setGeometry(row->geometry().adjusted(-1, -1, 1, 1));
+    keyFrame->show();
+    keyFrame->raise();
 }
 
 void BookViewer::redraw()
@@ -326,6 +418,7 @@ void BookViewer::redraw()
     if (lcap->text() != path)
         lcap->setText(path);
     lablstClick();
+    placeKeyFrame();
     // Last: a tree icon that cannot be loaded is reported after the rest is drawn.
     strip_->draw(model_->columns());
 }

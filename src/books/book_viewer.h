@@ -9,11 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "books/book_cursor.h"
 #include "books/book_model.h"
 #include "books/book_strip.h"
 #include "books/book_viewer_settings.h"
 #include "shell/arrow_repeat.h"
 #include "shell/controls.h"
+#include "shell/frame_shape.h"
 #include "shell/glyph_chooser.h"
 #include "shell/glyph_text_box.h"
 #include "shell/hover_picture.h"
@@ -78,11 +80,15 @@ public:
     GlyphChooser* co1 = nullptr;
     LoweredPanel* Panel3 = nullptr;
     LabelControl* L_name = nullptr;
+    // The keyboard's row on the strip.
+    FrameShape* keyFrame = nullptr;
+    const BookCursor& cursor() const { return cursor_; }
 
     void FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     // Column navigation.
     void lablstClick(int k); // show column k
@@ -137,6 +143,12 @@ private:
     void redraw();
     template <class F> void step(F&& operation);
     void paneKey(int key);
+    // Arrows walk the strip and Enter opens the row they reached; Page Up,
+    // Page Down, Home and End move the content pane.
+    void readingKey(int key);
+    void cursorMove(KeyMove move);
+    void paneMove(KeyMove move);
+    void placeKeyFrame();
     void fillQuestionList();
 
     const BookViewerSettings& settings_;
@@ -146,6 +158,7 @@ private:
     ArrowRepeat repeat_;
     std::unique_ptr<PagedColumn> pane_;
     HoverPicture exitHover_;
+    BookCursor cursor_;
 };
 
 // A book screen kind: its rows of settings and its state.

@@ -5,9 +5,11 @@
 
 #include "books/question_layout.h"
 #include "books/question_source.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/glyph_text.h"
 #include "shell/layout_picture.h"
+#include "shell/reading_keys.h"
 #include "shell/screen_registry.h"
 #include "shell/trace.h"
 #include "store/errors.h"
@@ -304,6 +306,73 @@ void Tfrm42::FormKeyDown(int key)
 {
     if (key == 27)
         Label4Click();
+    else
+        readingKey(key);
+}
+
+// The question, the chosen category's text and the reference shown.
+std::string Tfrm42::copyGlyphs() const
+{
+    if (!haveQuestion())
+        return {};
+    const auto& entries = source_->questionList().entries();
+    const auto row = static_cast<std::size_t>(question_->row());
+    const std::string title = row < entries.size() ? entries[row].title : std::string();
+    return ClipboardText::titled(
+        title, ClipboardText::titled(question_->categoryBox().text(),
+                                     question_->referenceBox().text()));
+}
+
+// Up and Down step through the questions as the two arrows do, Home and End
+// go to the first and last; Right and Left choose the category beside the
+// chosen one (the first lies at the right); Page Up and Down step through
+// its references; Enter opens the summary page.
+void Tfrm42::readingKey(int key)
+{
+    if (!haveQuestion())
+        return;
+    switch (ReadingKeys::move(key)) {
+    case KeyMove::Up: Label6Click(); break;
+    case KeyMove::Down: Label7Click(); break;
+    case KeyMove::Home:
+    case KeyMove::End: {
+        const int last = static_cast<int>(source_->questionList().entries().size()) - 1;
+        const int row = ReadingKeys::move(key) == KeyMove::Home ? 0 : last;
+        if (last < 0 || row == question_->row())
+            return;
+        thenRedraw(
+            [this, row] {
+                question_->show(row);
+                traceQuestion();
+            },
+            [this] { showQuestion(); });
+        break;
+    }
+    case KeyMove::Left:
+    case KeyMove::Right: {
+        const int chosen = question_->chosen();
+        const int next = ReadingKeys::move(key) == KeyMove::Left ? chosen + 1 : chosen - 1;
+        const int category = chosen == 0 ? 1 : next;
+        if (category < 1 || category > static_cast<int>(categoryButtons.size()))
+            return;
+        for (LabelControl* button : categoryButtons)
+            if (button->Tag == category) {
+                Label2MouseMove(button);
+                Label2Click(button);
+            }
+        break;
+    }
+    case KeyMove::PageUp:
+        if (m2->isVisibleTo(this))
+            m2Click();
+        break;
+    case KeyMove::PageDown:
+        if (m3->isVisibleTo(this))
+            m3Click();
+        break;
+    case KeyMove::Enter: Label5Click(); break;
+    case KeyMove::None: break;
+    }
 }
 
 } // namespace ovta

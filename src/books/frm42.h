@@ -9,10 +9,10 @@
 #include <array>
 #include <memory>
 
-#include "shell/frame_shape.h"
 #include "books/line_list.h"
 #include "books/question.h"
 #include "shell/controls.h"
+#include "shell/frame_shape.h"
 #include "shell/hover_picture.h"
 #include "shell/mouse_aware.h"
 #include "shell/screen.h"
@@ -64,6 +64,8 @@ public:
     void FormCreate() override;
     void FormShow() override;
     void FormKeyDown(int key) override;
+    void readingKey(int key);
+    std::string copyGlyphs() const override;
     void FormMouseMove() override;
 
     void Label2Click(Control* sender);

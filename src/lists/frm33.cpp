@@ -6,6 +6,7 @@
 #include "books/caption_wrap.h"
 #include "lists/list_layout.h"
 #include "lists/two_pane_titles.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/trace.h"
@@ -162,6 +163,14 @@ void Tfrm33::l2MouseMove()
 void Tfrm33::l2Click()
 {
     release();
+}
+
+std::string Tfrm33::copyGlyphs() const
+{
+    const int k = me1->itemIndex();
+    if (k < 0)
+        return {};
+    return ClipboardText::titled(me1->item(k).text, me3_.text());
 }
 
 void Tfrm33::FormKeyDown(int key)

@@ -57,6 +57,7 @@ public:
     void FormCreate() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     void me1Click();
     void me1DrawItem(QPainter& painter, int index, const QRect& rect, bool selected);

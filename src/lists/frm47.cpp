@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "lists/list_layout.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/trace.h"
@@ -156,6 +157,20 @@ void Tfrm47::Image1Click()
     globals().SearchSource = 47;
     openKind("sear");
     repaint();
+}
+
+std::string Tfrm47::copyGlyphs() const
+{
+    const int k = LS1->itemIndex();
+    if (k < 0)
+        return {};
+    std::string text;
+    for (int i = 0; i < List1->count(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += List1->item(i).text;
+    }
+    return ClipboardText::titled(LS1->item(k).text, text);
 }
 
 void Tfrm47::FormKeyDown(int key)

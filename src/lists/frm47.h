@@ -39,6 +39,7 @@ public:
     void FormCreate() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
     // No refusal: the window system may close this one.
     void systemClose() override { release(); }
 

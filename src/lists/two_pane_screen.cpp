@@ -1,8 +1,10 @@
 #include "lists/two_pane_screen.h"
 
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/pointer.h"
+#include "shell/reading_keys.h"
 #include "shell/screen_registry.h"
 #include "shell/trace.h"
 
@@ -258,6 +260,24 @@ void TwoPaneScreen::step(int delta)
     nav_->moveTo(position);
 }
 
+// The arrows and Enter belong to the hot-spot navigation; the page keys
+// move the text pane.
+void TwoPaneScreen::textKey(int key)
+{
+    const KeyMove move = ReadingKeys::move(key);
+    const bool pageKey = move == KeyMove::PageUp || move == KeyMove::PageDown ||
+                         move == KeyMove::Home || move == KeyMove::End;
+    if (pageKey && ReadingKeys::page(textPager_, move))
+        labmtnClick();
+}
+
+std::string TwoPaneScreen::copyGlyphs() const
+{
+    if (!openRow_)
+        return {};
+    return ClipboardText::titled(openRow_->glyphText(), me3_.text());
+}
+
 void TwoPaneScreen::FormKeyDown(int key)
 {
     if (!nav_)
@@ -271,7 +291,7 @@ void TwoPaneScreen::FormKeyDown(int key)
         // Tab puts the pointer on the current target again.
         nav_->moveTo(state_.RepeatCode);
         break;
-    default: return;
+    default: textKey(key); return;
     }
     hoverCleanUp();
 }

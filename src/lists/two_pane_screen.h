@@ -73,6 +73,8 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    void textKey(int key);
+    std::string copyGlyphs() const override;
 
     void lablst1Click();
     void labmtnClick();

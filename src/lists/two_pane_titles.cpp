@@ -1,6 +1,7 @@
 #include "lists/two_pane_titles.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "store/errors.h"
 
@@ -71,7 +72,9 @@ std::string paneCaption(const std::vector<std::string>& lines, int top, int rows
 {
     std::string shown;
     const int n = static_cast<int>(lines.size());
-    for (int i = std::max(0, top); i < top + rows && i < n; ++i) {
+    // In 64 bits: a window that reaches past the last int ends with the lines.
+    const std::int64_t end = static_cast<std::int64_t>(top) + rows;
+    for (int i = std::max(0, top); i < end && i < n; ++i) {
         const std::string& line = lines[static_cast<std::size_t>(i)];
         if (i == top) {
             shown += firstLead;

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "shell/frame_shape.h"
 #include "pages/page_layout.h"
+#include "pages/zone_steps.h"
+#include "shell/frame_shape.h"
 #include "shell/layout_picture.h"
 #include "shell/trace.h"
 
@@ -90,6 +91,66 @@ void Tfrm62::FormKeyDown(int key)
 {
     if (key == 27)
         lg7Click();
+    else if (p1->isVisibleTo(this))
+        pageKey(key);
+    else
+        indexKey(key);
+}
+
+// On the index the arrows move the frame from zone to zone as the pointer
+// would, and Enter opens the framed chapter.
+void Tfrm62::indexKey(int key)
+{
+    const KeyMove move = ReadingKeys::move(key);
+    if (move == KeyMove::Enter) {
+        if (keyZone_ != 0)
+            openZone(keyZone_);
+        return;
+    }
+    if (move == KeyMove::None || move == KeyMove::PageUp || move == KeyMove::PageDown)
+        return;
+    // The first arrow frames the chapter shown last.
+    const bool first = keyZone_ == 0 && move != KeyMove::Home && move != KeyMove::End;
+    const int k = first ? std::clamp(position().chapter(), 0, chapters().count())
+                        : ZoneSteps::next(chapters(), keyZone_, move);
+    if (k == 0)
+        return;
+    keyZone_ = k;
+    frameZone(k);
+}
+
+// On a page the bar's buttons by their place: the next page lies to the
+// left, as the pages of the work turn.
+void Tfrm62::pageKey(int key)
+{
+    switch (ReadingKeys::move(key)) {
+    case KeyMove::Left:
+    case KeyMove::PageDown: lg4Click(); break;
+    case KeyMove::Right:
+    case KeyMove::PageUp: lg3Click(); break;
+    case KeyMove::Down: lg5Click(); break;
+    case KeyMove::Up: lg2Click(); break;
+    case KeyMove::Home:
+        if (chapters().count() > 0 && position().page() != chapters().firstPage(1))
+            openZone(1);
+        break;
+    case KeyMove::End: {
+        // Bounded: a damaged first page may lie far below the first page.
+        bool moved = false;
+        for (int i = 0;
+             i <= (PagePosition::kLastPage - PagePosition::kFirstPage) / PagePosition::kStep &&
+             state().position.nextPage(chapters());
+             ++i)
+            moved = true;
+        if (moved)
+            showPage();
+        break;
+    }
+    default:
+        if (key == 8) // Backspace: back to the index
+            lg6Click();
+        break;
+    }
 }
 
 void Tfrm62::m2MouseMove(QPoint at)
@@ -97,8 +158,13 @@ void Tfrm62::m2MouseMove(QPoint at)
     if (hoverRunning_)
         return;
     hoverRunning_ = true;
+    frameZone(chapters().zoneAt(at.x(), at.y()));
+    hoverRunning_ = false;
+}
+
+void Tfrm62::frameZone(int k)
+{
     const layout::PageViewLayout& L = layout::kFrm62;
-    const int k = chapters().zoneAt(at.x(), at.y());
     if (k != 0) {
         const ZoneRect zone = chapters().zone(k);
         // Edges from a damaged list may lie as far apart as the numbers go:
@@ -113,14 +179,18 @@ void Tfrm62::m2MouseMove(QPoint at)
         shp1->move(shp1->x(), L.frameHiddenTop);
         m2->setPointer(0);
     }
-    hoverRunning_ = false;
 }
 
 void Tfrm62::m2MouseDown(QPoint at)
 {
     const int k = chapters().zoneAt(at.x(), at.y());
-    if (k == 0)
-        return;
+    if (k != 0)
+        openZone(k);
+}
+
+void Tfrm62::openZone(int k)
+{
+    keyZone_ = k;
     state().position.openChapter(chapters(), k);
     // The page view comes up before the picture is read, so that a page
     // that cannot be shown still leaves the bar to page on with.

@@ -52,6 +52,8 @@ public:
 
     static const ChapterIndex& chapters() { return state().chapters; }
     static const PagePosition& position() { return state().position; }
+    // The zone the keys have chosen on the index (0 for none yet).
+    int keyZone() const { return keyZone_; }
 
     void FormCreate() override;
     void FormKeyDown(int key) override;
@@ -70,10 +72,15 @@ protected:
 
 private:
     void showPage();
+    void openZone(int k);
+    void frameZone(int k);
+    void indexKey(int key);
+    void pageKey(int key);
     void bindPressed(LabelControl* button, ImageControl* pressed);
     ImageControl* barPicture(const char* name, QRect place);
 
     bool hoverRunning_ = false;
+    int keyZone_ = 0;
 };
 
 } // namespace ovta

@@ -6,6 +6,7 @@
 
 #include "reading/reader_files.h"
 #include "reading/reading_layout.h"
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 
@@ -298,6 +299,16 @@ void Tfrm04::l2MouseMove()
 void Tfrm04::l2Click()
 {
     release();
+}
+
+// The title chosen in the list; else a heading row under the pointer.
+std::string Tfrm04::copyGlyphs() const
+{
+    const int i = lst1->itemIndex();
+    if (i >= 0)
+        return lst1->item(i).text;
+    std::string row = ClipboardText::pointedRow(this, rows2);
+    return row.empty() ? ClipboardText::pointedRow(this, rows1) : row;
 }
 
 void Tfrm04::FormKeyDown(int key)

@@ -73,6 +73,7 @@ public:
     void FormCreate() override;
     void FormShow() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     void label15Click();
     void ls11Click(LabelControl* row);

@@ -1,6 +1,7 @@
 #include "reading/reader_screen.h"
 
 #include "reading/reading_layout.h"
+#include "shell/clipboard_text.h"
 #include "shell/layout_picture.h"
 #include "shell/globals.h"
 #include "shell/trace.h"
@@ -147,6 +148,11 @@ void ReaderScreen::FormActivate()
     closeHover_.putAway();
     // The chooser is the screen's one control that takes keys.
     co1->setFocus(Qt::OtherFocusReason);
+}
+
+std::string ReaderScreen::copyGlyphs() const
+{
+    return ClipboardText::titled(lname->glyphText(), shown_);
 }
 
 void ReaderScreen::FormKeyDown(int key)

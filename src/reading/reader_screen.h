@@ -68,6 +68,7 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     void l9DblClick();
     void l9MouseMove();

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
 #include "shell/screen_registry.h"
@@ -226,6 +227,11 @@ void TopicListScreen::hoverCleanUp()
             backPosition = static_cast<int>(rows.size() + 1 + i);
     if (state_.keyPosition != backPosition)
         backHover_.leave();
+}
+
+std::string TopicListScreen::copyGlyphs() const
+{
+    return ClipboardText::pointedRow(this, rows);
 }
 
 void TopicListScreen::FormKeyDown(int key)

@@ -66,6 +66,7 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void FormKeyDown(int key) override;
+    std::string copyGlyphs() const override;
 
     void Label1Click();
     void ls1Click(LabelControl* row);

@@ -7,6 +7,7 @@
 #include "store/content_dir.h"
 #include "store/content_file.h"
 #include "store/errors.h"
+#include "shell/clipboard_text.h"
 #include "shell/error_report.h"
 #include "shell/pointer.h"
 
@@ -172,6 +173,11 @@ PanelControl::PanelControl(QWidget* parent, const QString& name, const QRect& ge
 
 void forwardKey(QKeyEvent* event, int key, const std::function<void(int)>& onKeyDown)
 {
+    // Copying is the screen's: it knows what it shows.
+    if (ClipboardText::isCopyKey(event)) {
+        event->ignore();
+        return;
+    }
     if (onKeyDown && key != 0) {
         guard([&onKeyDown, key] { onKeyDown(key); });
         return;

@@ -4,13 +4,11 @@
 #include "store/content_file.h"
 
 #include <QAudioOutput>
-#include <QEvent>
 #include <QEventLoop>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
-#include <QVideoWidget>
 #include <algorithm>
 #include <utility>
 
@@ -49,8 +47,6 @@ QtMediaPlayer::~QtMediaPlayer()
     open_ = false;
     tick_.stop();
     retireBackend(false);
-    if (display_)
-        display_->removeEventFilter(this);
     delete video_.data();
 }
 
@@ -101,7 +97,7 @@ void QtMediaPlayer::retireBackend(bool fromBackendSignal)
 {
     if (video_) {
         video_->hide();
-        video_->videoSink()->setVideoFrame(QVideoFrame());
+        video_->clear();
     }
     if (!player_)
         return;
@@ -321,7 +317,7 @@ bool QtMediaPlayer::playing() const
     return wantPlaying_;
 }
 
-QVideoWidget* QtMediaPlayer::videoWidget() const
+VideoView* QtMediaPlayer::videoView() const
 {
     return video_;
 }
@@ -337,8 +333,6 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
 {
     if (panel == display_)
         return;
-    if (display_)
-        display_->removeEventFilter(this);
     delete video_.data();
     display_ = panel;
     if (!panel) {
@@ -347,24 +341,13 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
         return;
     }
     // The backend draws into a sink of our own and each frame is passed on
-    // to the panel's widget: the panel may be destroyed before the player,
+    // to the panel's view: the panel may be destroyed before the player,
     // and the backend must never hold a sink that died with it.
-    video_ = new QVideoWidget(panel);
-    video_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    video_->setGeometry(panel->rect());
+    video_ = new VideoView(panel);
     video_->setVisible(open_);
-    panel->installEventFilter(this);
-    connect(videoSink(), &QVideoSink::videoFrameChanged, video_->videoSink(),
-            &QVideoSink::setVideoFrame);
+    connect(videoSink(), &QVideoSink::videoFrameChanged, video_.data(), &VideoView::showFrame);
     if (player_)
         player_->setVideoSink(sink_);
-}
-
-bool QtMediaPlayer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize && watched == display_ && video_)
-        video_->setGeometry(display_->rect());
-    return false;
 }
 
 void QtMediaPlayer::startBackend()

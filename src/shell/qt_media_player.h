@@ -15,6 +15,7 @@
 #pragma once
 
 #include "shell/media_player.h"
+#include "shell/video_view.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,7 +26,6 @@ class QAudioOutput;
 class QMediaPlayer;
 class QUrl;
 class QVideoSink;
-class QVideoWidget;
 
 namespace ovta {
 
@@ -49,12 +49,9 @@ public:
     bool playing() const override;
     void setDisplay(QWidget* panel) override;
 
-    // The video widget inside the display panel (nullptr without a panel);
-    // tests read the frames that reach it through its videoSink().
-    QVideoWidget* videoWidget() const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The view that draws the video inside the display panel (nullptr
+    // without a panel).
+    VideoView* videoView() const;
 
 private:
     void requireOpen() const;
@@ -81,7 +78,7 @@ private:
     QAudioOutput* audio_ = nullptr;
     QVideoSink* sink_ = nullptr;
     QPointer<QWidget> display_;
-    QPointer<QVideoWidget> video_;
+    QPointer<VideoView> video_;
     QTimer tick_;
 
     bool open_ = false;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include "shell/clipboard_text.h"
 #include "shell/error_report.h"
 #include "shell/release_queue.h"
 #include "shell/screen_stack.h"
@@ -122,6 +123,10 @@ void Screen::runDeactivate()
 
 void Screen::keyPressEvent(QKeyEvent* event)
 {
+    if (ClipboardText::isCopyKey(event)) {
+        guard([this] { ClipboardText::copyGlyphs(copyGlyphs()); });
+        return;
+    }
     const int key = virtualKey(event->key());
     if (key == 0) {
         QWidget::keyPressEvent(event);

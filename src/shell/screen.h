@@ -59,6 +59,10 @@ public:
     virtual void FormClick() {}
     virtual void FormMouseMove() {}
 
+    // What Ctrl+C copies: the glyph text the screen shows (its article, the
+    // title chosen in its list), empty for nothing.
+    virtual std::string copyGlyphs() const { return {}; }
+
 protected:
     // Full screens are sized 640x480 when shown; dialogs keep their own size.
     virtual bool keepsOwnSize() const { return false; }

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "shell/error_report.h"
+#include "shell/reading_keys.h"
 #include "shell/screen.h"
 
 namespace ovta {
@@ -155,9 +156,13 @@ void TitleListBox::wheelEvent(QWheelEvent* event)
 void TitleListBox::keyPressEvent(QKeyEvent* event)
 {
     const int key = virtualKey(event->key());
-    if ((key == 38 || key == 40) && count() > 0) {
-        const int next =
-            selected_ < 0 ? 0 : std::clamp(selected_ + (key == 38 ? -1 : 1), 0, count() - 1);
+    const KeyMove move = ReadingKeys::move(key);
+    const bool listKey = move == KeyMove::Up || move == KeyMove::Down || move == KeyMove::PageUp ||
+                         move == KeyMove::PageDown || move == KeyMove::Home || move == KeyMove::End;
+    if (listKey && count() > 0) {
+        // A page keeps one row of the old window in view, as list boxes do.
+        const int page = std::max(1, height() / itemHeight_) - 1;
+        const int next = ReadingKeys::select(selected_, count(), move, page);
         // A selection moved by the keys counts as a click, as in any list box.
         const bool moved = next != selected_;
         setItemIndex(next);

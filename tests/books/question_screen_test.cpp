@@ -262,6 +262,48 @@ TEST_F(QuestionScreenTest, QuestionArrowsKeepTheCategoryAndStopAtTheEnds)
     EXPECT_TRUE(errors->shown().empty());
 }
 
+// The keys do what the arrows and buttons do, and do nothing past the ends.
+TEST_F(QuestionScreenTest, KeysStepQuestionsCategoriesAndReferences)
+{
+    writeThree();
+    Tfrm42* q = openQuestion(1);
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int row, category;
+        Lines reference;
+    } steps[] = {
+        {"Page Down with no category", Qt::Key_PageDown, 1, 0, {}},
+        {"Left: the first category", Qt::Key_Left, 1, 1, {}},
+        {"Left: the next one", Qt::Key_Left, 1, 2, {"t44 t51", "art3"}},
+        {"Page Down: next reference", Qt::Key_PageDown, 1, 2, {"t44 t51", "art2"}},
+        {"Page Down at the last", Qt::Key_PageDown, 1, 2, {"t44 t51", "art2"}},
+        {"Page Up", Qt::Key_PageUp, 1, 2, {"t44 t51", "art3"}},
+        {"Up: previous question", Qt::Key_Up, 0, 2, {"t44 t51", "art1"}},
+        {"Up at the first", Qt::Key_Up, 0, 2, {"t44 t51", "art1"}},
+        {"Right", Qt::Key_Right, 0, 1, {"t44 t50", "art1"}},
+        {"Right at the first category", Qt::Key_Right, 0, 1, {"t44 t50", "art1"}},
+        {"End: the last question", Qt::Key_End, 2, 1, {"t44 t50", "art2"}},
+        {"Down at the last", Qt::Key_Down, 2, 1, {"t44 t50", "art2"}},
+        {"Home", Qt::Key_Home, 0, 1, {"t44 t50", "art1"}},
+        {"Down", Qt::Key_Down, 1, 1, {}},
+        {"Left twice: the third", Qt::Key_Left, 1, 2, {"t44 t51", "art3"}},
+        {"", Qt::Key_Left, 1, 3, {}},
+        {"Left past the third", Qt::Key_Left, 1, 3, {}},
+    };
+    for (const auto& s : steps) {
+        QTest::keyClick(q, s.key);
+        EXPECT_EQ(q->QuestionRow(), s.row) << s.name;
+        EXPECT_EQ(q->Category(), s.category) << s.name;
+        EXPECT_EQ(lines(q->List3), s.reference) << s.name;
+    }
+    EXPECT_EQ(q->shp1->geometry(), q->categoryButtons[2]->geometry()) << "the frame marks it";
+    QTest::keyClick(q, Qt::Key_Return);
+    settle();
+    EXPECT_STREQ(top()->kind(), "frm48");
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
 TEST_F(QuestionScreenTest, PressedPicturesOfTheQuestionArrows)
 {
     writeThree();

@@ -115,5 +115,19 @@ TEST_F(BooksRun, EveryBookScreenFromTheMainMenuByKeys)
     }
 }
 
+// The strip and the pane from the keyboard alone: the arrows frame a row,
+// Enter opens it, Left goes into the column it filled, Page Down pages.
+TEST_F(BooksRun, Frm14HeadingsAndPaneByKeysAlone)
+{
+    openBook(6, "frm11", 5, "frm14");
+    keys({"Down", "Return"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: book frm14 open column=1 node=1", 10s)) << log();
+    keys({"Left", "Return"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: book frm14 open column=2 node=2", 10s)) << log();
+    keys({"Next", "End", "Home"}, 80);
+    screenshot("books_frm14_keys.png");
+    leave("frm11");
+}
+
 } // namespace
 } // namespace ovta::test

@@ -166,6 +166,33 @@ TEST_F(TwoPaneTest, TheTextPaneStopsWhereItsLastLinesFillIt)
     EXPECT_EQ(s->textPager().top(), 4);
 }
 
+// The page keys move the text pane as its page arrows do and go to its
+// ends; the arrows stay with the hot-spot navigation.
+TEST_F(TwoPaneTest, PageKeysMoveTheTextPaneToItsEnds)
+{
+    writeFrm05(1, {"long", "short"}, {text(0, 20), text(1, 8)});
+    Tfrm05* s = open05(1);
+    QTest::mouseClick(s->rows[0], Qt::LeftButton);
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int top;
+    } steps[] = {{"Page Down", Qt::Key_PageDown, 7}, {"End", Qt::Key_End, 12},
+                 {"Page Up", Qt::Key_PageUp, 5},     {"Home", Qt::Key_Home, 0},
+                 {"End again", Qt::Key_End, 12}};
+    for (const auto& st : steps) {
+        QTest::keyClick(s, st.key);
+        EXPECT_EQ(s->textPager().top(), st.top) << st.name;
+    }
+    EXPECT_EQ(s->lmtn->text().substr(0, 6), " 0-12\r") << "the pane shows where the keys left it";
+    const int position = s->keyPosition();
+    QTest::keyClick(s, Qt::Key_Home);
+    EXPECT_EQ(s->keyPosition(), position) << "the page keys leave the hot-spot position";
+    QTest::keyClick(s, Qt::Key_Down);
+    EXPECT_EQ(s->textPager().top(), 0) << "Down steps the hot spots, not the text";
+    EXPECT_NE(s->keyPosition(), position);
+}
+
 TEST_F(TwoPaneTest, AHeldLineArrowRepeatsAndMovesTheKeyboardPosition)
 {
     writeFrm05(1, titles(40), texts(40, 30));

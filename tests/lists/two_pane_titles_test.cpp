@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,8 @@ TEST(TwoPaneTitles, ThePaneCaptionLeadsTheFirstLineAndFramesTheOthers)
         {1, 2, " ", " l1\r\n l2 "},
         {0, 7, "", "l0\r\n l1 \r\n l2 \r\n l3 "},
         {4, 8, " ", ""},
+        // A window whose end lies past the largest int.
+        {2, std::numeric_limits<int>::max(), " ", " l2\r\n l3 "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.top);

@@ -353,5 +353,56 @@ TEST_F(PageViewTest, MissingChapterListsAreReportedAtCreationAndOpenNothing)
     EXPECT_EQ(errors->shown().size(), 1u);
 }
 
+// The keys: arrows frame a zone on the index and Enter opens it; on a page
+// Left turns to the next page (the bar's next-page button lies at the left),
+// Right back, Page Down and Up likewise, Down and Up jump chapters, Home and
+// End go to the ends of the work and Backspace back to the index.
+TEST_F(PageViewTest, KeysFrameZonesOpenThemAndTurnPages)
+{
+    for (int page : {97, 99, 101})
+        writePage(page);
+    Tfrm62* view = open();
+    settle();
+    const auto key = [view](Qt::Key k) { QTest::keyClick(view, k); };
+    key(Qt::Key_Return);
+    EXPECT_FALSE(view->p1->isVisible()) << "Enter with no zone framed opens nothing";
+    key(Qt::Key_Down);
+    EXPECT_EQ(view->shp1->pos(), QPoint(514, 20)) << "the first arrow frames chapter 1";
+    key(Qt::Key_Down);
+    key(Qt::Key_Left);
+    EXPECT_EQ(view->keyZone(), 25);
+    EXPECT_EQ(view->shp1->geometry(), QRect(388, 39, 126, 19));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(view->p1->isVisible());
+    expectPage(view, 97, 25, "Enter opens the framed chapter");
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int page, chapter;
+    } steps[] = {{"Left", Qt::Key_Left, 99, 25},
+                 {"Left into chapter 26", Qt::Key_Left, 101, 26},
+                 {"Right", Qt::Key_Right, 99, 25},
+                 {"Page Down", Qt::Key_PageDown, 101, 26},
+                 {"Page Up", Qt::Key_PageUp, 99, 25},
+                 {"Down: next chapter", Qt::Key_Down, 101, 26},
+                 {"Up: previous chapter", Qt::Key_Up, 97, 25},
+                 {"End", Qt::Key_End, 603, 114},
+                 {"Left at the last page", Qt::Key_Left, 603, 114},
+                 {"Home", Qt::Key_Home, 1, 1},
+                 {"Right at the first page", Qt::Key_Right, 1, 1}};
+    for (const auto& s : steps) {
+        key(s.key);
+        expectPage(view, s.page, s.chapter, s.name);
+    }
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+    key(Qt::Key_Backspace);
+    EXPECT_FALSE(view->p1->isVisible());
+    key(Qt::Key_Down);
+    EXPECT_EQ(view->keyZone(), 2) << "the keys go on from the chapter opened last";
+    key(Qt::Key_Escape);
+    settle();
+    EXPECT_NE(ScreenStack::instance().top(), view);
+}
+
 } // namespace
 } // namespace ovta

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QVideoFrame>
 #include <QVideoSink>
-#include <QVideoWidget>
+#include <QImage>
 #include <QWidget>
 #include <cmath>
 #include <cstdio>
@@ -288,11 +288,21 @@ TEST_F(QtMediaPlayerVideoTest, OpensWithItsLengthAndPlaysToTheEnd)
     EXPECT_EQ(player.position(), player.length());
 }
 
+// Counts the pixels of `image` that are not black.
+int litPixels(const QImage& image)
+{
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lit += (image.pixel(x, y) & 0xffffff) != 0;
+    return lit;
+}
+
 TEST_F(QtMediaPlayerVideoTest, VideoFillsThePanelFollowsItsSizeAndShowsFrames)
 {
     QtMediaPlayer player;
     player.setDisplay(panel);
-    QVideoWidget* video = player.videoWidget();
+    VideoView* video = player.videoView();
     ASSERT_NE(video, nullptr);
     EXPECT_EQ(video->parentWidget(), panel);
     EXPECT_FALSE(video->isVisible());
@@ -301,8 +311,23 @@ TEST_F(QtMediaPlayerVideoTest, VideoFillsThePanelFollowsItsSizeAndShowsFrames)
     EXPECT_TRUE(video->isVisible());
     EXPECT_EQ(video->geometry(), panel->rect());
     player.play();
-    ASSERT_TRUE(waitFor([&] { return video->videoSink()->videoFrame().isValid(); }));
-    EXPECT_EQ(video->videoSink()->videoSize(), QSize(160, 120));
+    ASSERT_TRUE(waitFor([&] { return !video->frame().isNull(); }));
+    const QImage frame = video->frame();
+    EXPECT_EQ(frame.size(), QSize(160, 120));
+
+    // What the panel shows is the frame itself, each pixel doubled to fill
+    // the 320x240 panel: nothing black, nothing blended.
+    const QImage shown = panel->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(320, 240));
+    EXPECT_GT(litPixels(shown), 320 * 240 / 2);
+    // Grab and frame are read in one turn of the event loop: the same frame.
+    const QImage now = video->grab().toImage();
+    const QImage source = video->frame().convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(10, 10), QPoint(80, 60), QPoint(150, 100)}) {
+        SCOPED_TRACE(at.x());
+        for (const QPoint corner : {QPoint(0, 0), QPoint(1, 1)})
+            EXPECT_EQ(now.pixel(2 * at + corner) & 0xffffff, source.pixel(at) & 0xffffff);
+    }
 
     panel->resize(200, 100);
     EXPECT_EQ(video->geometry(), QRect(0, 0, 200, 100));
@@ -311,9 +336,10 @@ TEST_F(QtMediaPlayerVideoTest, VideoFillsThePanelFollowsItsSizeAndShowsFrames)
 
     player.close();
     EXPECT_FALSE(video->isVisible());
+    EXPECT_TRUE(video->frame().isNull());
     player.setDisplay(nullptr);
-    EXPECT_EQ(player.videoWidget(), nullptr);
-    EXPECT_TRUE(panel->findChildren<QVideoWidget*>().isEmpty());
+    EXPECT_EQ(player.videoView(), nullptr);
+    EXPECT_TRUE(panel->findChildren<VideoView*>().isEmpty());
 }
 
 // The intro skips on a click on its video panel: the video must not take it.
@@ -346,7 +372,7 @@ TEST_F(QtMediaPlayerVideoTest, DestroyingThePlayerOrThePanelWhilePlayingIsSafe)
         player->play();
         ASSERT_TRUE(waitFor([&] { return player->position() > 100; }));
         player.reset();
-        EXPECT_TRUE(panel->findChildren<QVideoWidget*>().isEmpty());
+        EXPECT_TRUE(panel->findChildren<VideoView*>().isEmpty());
         QTest::qWait(100);
     }
     QtMediaPlayer player;
@@ -356,7 +382,7 @@ TEST_F(QtMediaPlayerVideoTest, DestroyingThePlayerOrThePanelWhilePlayingIsSafe)
     ASSERT_TRUE(waitFor([&] { return player.position() > 100; }));
     delete panel;
     panel = nullptr;
-    EXPECT_EQ(player.videoWidget(), nullptr);
+    EXPECT_EQ(player.videoView(), nullptr);
     ASSERT_TRUE(waitForEnd(player));
     EXPECT_EQ(player.position(), player.length());
 }

@@ -1,0 +1,154 @@
+// The keys of the tree-book screens: arrows walk the strip with a frame,
+// Enter opens the framed heading, Page Up, Page Down, Home and End move the
+// content pane, and the question list pages as a list box does.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "books/book_screen_support.h"
+#include "books/frm43.h"
+
+namespace ovta {
+namespace {
+
+using test::Heading;
+using test::outline;
+
+class BookKeysTest : public test::BookScreenTest {
+protected:
+    // Keys go where the user's keys go: the control with the focus.
+    static void press(BookViewer* v, Qt::Key key, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : v;
+            QTest::keyClick(to, key);
+        }
+    }
+
+    // The caption of the framed row, or "" without a frame.
+    static std::string framed(BookViewer* v)
+    {
+        if (!v->keyFrame->isVisibleTo(v))
+            return {};
+        const LabelControl* r = row(v, v->cursor().column(), v->cursor().row());
+        EXPECT_TRUE(v->keyFrame->geometry().contains(r->geometry()))
+            << "the frame is round its row";
+        return r->glyphText();
+    }
+};
+
+TEST_F(BookKeysTest, ArrowsWalkTheStripAndEnterOpensTheFramedHeading)
+{
+    // 1 (2 3 (4)) 5 6 7 8 9: column 1 scrolls, node 3 has a child.
+    book(BookScreen::Frm14, 0, outline({1, 2, 2, 3, 1, 1, 1, 1, 1}));
+    Tfrm14* v = open<Tfrm14>();
+    EXPECT_EQ(framed(v), "") << "no frame before the first key";
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n1");
+    press(v, Qt::Key_Down, 6);
+    EXPECT_EQ(framed(v), "n9") << "Down scrolled the column to its last heading";
+    EXPECT_EQ(captions(v, 1).front(), "n5");
+    press(v, Qt::Key_Up, 6);
+    EXPECT_EQ(framed(v), "n1");
+    press(v, Qt::Key_Left);
+    EXPECT_EQ(framed(v), "n1") << "nothing open to go into";
+    press(v, Qt::Key_Return);
+    EXPECT_EQ(captions(v, 2), (std::vector<std::string>{"n2", "n3"}));
+    EXPECT_EQ(v->lcap->text(), "n1");
+    press(v, Qt::Key_Left);
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n3");
+    press(v, Qt::Key_Enter); // the keypad's Enter too
+    EXPECT_EQ(captions(v, 3), (std::vector<std::string>{"n4"}));
+    press(v, Qt::Key_Left);
+    EXPECT_EQ(framed(v), "n4");
+    press(v, Qt::Key_Right);
+    EXPECT_EQ(framed(v), "n3") << "back on the heading opened in column 2";
+    press(v, Qt::Key_Right);
+    EXPECT_EQ(framed(v), "n1");
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+TEST_F(BookKeysTest, GoingDeeperSlidesTheStripToKeepTheFrameInView)
+{
+    book(BookScreen::Frm14, 0, outline({1, 2, 3, 4, 5, 6}));
+    Tfrm14* v = open<Tfrm14>();
+    ASSERT_EQ(v->strip().Panel2->x(), -1110);
+    press(v, Qt::Key_Down);
+    for (int k = 1; k <= 5; ++k) {
+        press(v, Qt::Key_Return);
+        press(v, Qt::Key_Left);
+    }
+    EXPECT_EQ(framed(v), "n6");
+    EXPECT_EQ(v->cursor().column(), 6);
+    EXPECT_EQ(v->strip().Panel2->x(), -1110 + 3 * 171) << "columns 4 to 6 in view";
+    press(v, Qt::Key_Right, 5);
+    EXPECT_EQ(v->cursor().column(), 1);
+    EXPECT_EQ(v->strip().Panel2->x(), -1110) << "back at its first position";
+}
+
+TEST_F(BookKeysTest, PageKeysMoveTheBodyAndTheArrowsStayOnTheStrip)
+{
+    std::vector<Heading> headings = outline({1, 1});
+    for (int i = 0; i < 20; ++i)
+        headings[0].body += "l" + std::to_string(i) + "\r\n";
+    book(BookScreen::Frm7, 2, headings);
+    Tfrm7* v = open<Tfrm7>(2);
+    press(v, Qt::Key_Down);
+    press(v, Qt::Key_Return);
+    ASSERT_EQ(v->lmtn->rows()[0], "l0");
+    const struct {
+        const char* name;
+        Qt::Key key;
+        const char* top;
+    } steps[] = {{"Page Down", Qt::Key_PageDown, "l7"},
+                 {"End", Qt::Key_End, "l12"},
+                 {"Page Down at the end", Qt::Key_PageDown, "l12"},
+                 {"Page Up", Qt::Key_PageUp, "l5"},
+                 {"Home", Qt::Key_Home, "l0"},
+                 {"Page Up at the top", Qt::Key_PageUp, "l0"}};
+    for (const auto& s : steps) {
+        press(v, s.key);
+        EXPECT_EQ(v->lmtn->rows()[0], s.top) << s.name;
+    }
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n2");
+    EXPECT_EQ(v->lmtn->rows()[0], "l0") << "the arrows do not scroll the text";
+}
+
+TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
+{
+    std::vector<Heading> headings = outline({1, 1});
+    headings[0].x = 1;
+    std::vector<long long> group;
+    for (int a = 1; a <= 20; ++a)
+        group.push_back(a);
+    const BookFileNames f = book(BookScreen::Frm43, 2, headings);
+    test::writeArticles(content, BookScreen::Frm43, f, {group}, 20);
+    Tfrm43* v = open<Tfrm43>(2);
+    ASSERT_EQ(QApplication::focusWidget(), v->ls2);
+    press(v, Qt::Key_Down);
+    press(v, Qt::Key_Return);
+    EXPECT_EQ(top(), v) << "an empty list opens nothing: Enter opens the framed heading";
+    ASSERT_EQ(v->ls2->count(), 20);
+    const int page = v->ls2->height() / 23 - 1;
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int selected;
+    } steps[] = {{"first Page Down selects", Qt::Key_PageDown, 0},
+                 {"Page Down", Qt::Key_PageDown, page},
+                 {"End", Qt::Key_End, 19},
+                 {"Page Up", Qt::Key_PageUp, 19 - page},
+                 {"Home", Qt::Key_Home, 0}};
+    for (const auto& s : steps) {
+        press(v, s.key);
+        EXPECT_EQ(v->selectedQuestion(), s.selected) << s.name;
+    }
+    press(v, Qt::Key_Return);
+    settle();
+    EXPECT_STREQ(top()->kind(), "frm42");
+}
+
+} // namespace
+} // namespace ovta
