@@ -108,6 +108,10 @@ TEST_F(CheckToolFaults, ReportsEachFaultWithItsFileRecordAndField)
         {"heading pointing past the group map", setField("data/1kenor117", 32, 0, 4, "00009999"),
          "data\\1kenor117, record 1, field 4: points at record 9999 of \"data\\1kenor111\"",
          "data\\1kenor117", 1, 4},
+        {"index entry pointing past the index's articles",
+         setField("data/1kenor03", 8, 0, 1, "00099999"),
+         "data\\1kenor03, record 1, field 1: points at record 99999 of \"data\\1kenor016\"",
+         "data\\1kenor03", 1, 1},
         {"topic list over its capacity",
          rewrite("data/1kenor84",
                  [](std::string b) {

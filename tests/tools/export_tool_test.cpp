@@ -52,9 +52,25 @@ TEST(ExportTool, WritesEveryDocumentOfTheDemoWithAnIndex)
         EXPECT_TRUE(bytes.starts_with("# ")) << e.path();
     }
     EXPECT_EQ(linked, written);
+
+    // The articles a book or the topic index lists are linked to their own
+    // files, which are there.
+    const std::regex relative(R"(\]\((\.\./[^)]+)\))");
+    std::size_t links = 0;
+    for (const std::string& w : written) {
+        const std::string bytes = fileBytes(out.path() / w);
+        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), relative);
+             it != std::sregex_iterator(); ++it) {
+            ++links;
+            EXPECT_TRUE(fs::exists((out.path() / w).parent_path() / (*it)[1].str()))
+                << w << " -> " << (*it)[1];
+        }
+    }
+    EXPECT_GT(links, 0U);
     for (const char* part : {"articles/frm03/", "articles/frm13/", "articles/frm46/",
                              "articles/frm83/", "books/frm14-", "books/frm43-", "books/frm7-",
-                             "books/frm410-", "books/frm63-", "books/frm64-", "lists/frm05-",
+                             "books/frm410-", "books/frm63-", "books/frm64-", "articles/frm65/",
+                             "lists/frm04", "lists/frm05-",
                              "lists/frm33", "lists/frm34", "lists/frm47"}) {
         EXPECT_TRUE(std::any_of(written.begin(), written.end(),
                                 [&](const std::string& w) { return w.starts_with(part); }))

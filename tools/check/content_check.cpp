@@ -15,6 +15,7 @@
 #include "lists/two_pane_titles.h"
 #include "pages/chapter_index.h"
 #include "reading/reader_settings.h"
+#include "reading/topic_index.h"
 #include "reading/topic_list.h"
 #include "reading/topic_list_settings.h"
 #include "store/content_file.h"
@@ -63,6 +64,7 @@ private:
     void readers();
     void books();
     void lists();
+    void topicIndex();
     void pictures();
 
     const ContentDir& dir_;
@@ -386,6 +388,63 @@ void Checker::lists()
                   std::to_string(EntryList::kEntries));
 }
 
+// Each range record (first, last) of `ranges` points into `pointers`, and
+// each pointer into a target of `targets` entries; a span longer than
+// `capacity` does not fit the screen's table.
+void Checker::topicIndex()
+{
+    const auto lineCount = [&](const char* name) -> std::int64_t {
+        const IndexList* l = list(name);
+        return l ? static_cast<std::int64_t>(l->lineCount()) : 0;
+    };
+    const std::int64_t headings1 = lineCount(kIndexHeadings1);
+    const std::int64_t headings2 = lineCount(kIndexHeadings2);
+    const std::int64_t articles = records(kIndexArticles, kIndexArticleRecord);
+    const std::int64_t pointers1 = records(kIndexPointers1, kPointerRecord);
+    const std::int64_t pointers2 = records(kIndexPointers2, kPointerRecord);
+
+    const auto spans = [&](const char* ranges, std::int64_t needed, const char* pointers,
+                           std::int64_t pointerCount, int capacity) {
+        const std::int64_t n = records(ranges, kRangeRecord);
+        if (list(ranges) && n < needed)
+            fault(ranges, -1, 0,
+                  std::to_string(n) + " range records for " + std::to_string(needed) +
+                      " headings");
+        for (std::int64_t r = 0; r < n; ++r) {
+            const auto first = field(ranges, r, kRangeRecord, 1);
+            const auto last = field(ranges, r, kRangeRecord, 2);
+            if (!first || !last || *first <= 0 || *last < *first)
+                continue;
+            pointer(ranges, r, 1, *first, pointerCount, pointers);
+            pointer(ranges, r, 2, *last, pointerCount, pointers);
+            if (*last - *first + 1 > capacity)
+                fault(ranges, r, 0,
+                      "a span of " + std::to_string(*last - *first + 1) +
+                          " entries: the screen's list holds " + std::to_string(capacity));
+        }
+    };
+    spans(kIndexRanges1, headings1, kIndexPointers1, pointers1, TopicIndex::Level2Capacity);
+    spans(kIndexRanges2, headings2, kIndexPointers2, pointers2, TopicIndex::TitleCapacity);
+    for (std::int64_t r = 0; r < pointers1; ++r)
+        if (const auto v = field(kIndexPointers1, r, kPointerRecord, 1))
+            if (*v < 1 || *v > headings2)
+                fault(kIndexPointers1, r, 1,
+                      "points at line " + std::to_string(*v) + " of \"" + kIndexHeadings2 +
+                          "\", which has " + std::to_string(headings2));
+    for (std::int64_t r = 0; r < pointers2; ++r)
+        if (const auto v = field(kIndexPointers2, r, kPointerRecord, 1))
+            pointer(kIndexPointers2, r, 1, *v, articles, kIndexArticles);
+
+    pairsOf(kIndexArticles, kIndexArticleRecord, 1, kIndexTitles);
+    const TopicListSettings& opener = topicListSettings("frm02");
+    const std::int64_t locators = records(opener.readerFiles.locators, kLocatorRecord);
+    const int recordOffset = readerSettings(opener.reader).recordOffset;
+    for (std::int64_t r = 0; r < articles; ++r)
+        if (const auto a = field(kIndexArticles, r, kIndexArticleRecord, 4))
+            pointer(kIndexArticles, r, 4, *a + recordOffset + 1, locators,
+                    opener.readerFiles.locators);
+}
+
 void Checker::pictures()
 {
     auto probe = [&](const std::string& name) {
@@ -445,6 +504,7 @@ std::vector<CheckFault> Checker::run()
     readers();
     books();
     lists();
+    topicIndex();
     pictures();
     // A fault the walk met while reading is also found by the checks above,
     // with its field: keep the one that says more.

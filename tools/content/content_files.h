@@ -47,6 +47,19 @@ inline constexpr const char* kEntryIndex = "data\\1kenor41";
 inline constexpr const char* kEntryTitles = "data\\kenor42";
 inline constexpr const char* kEntryTexts = "data\\kenor43";
 
+// The topic index: level-1 headings (a line list) with their spans of
+// level-2 entries, the level-2 headings (a line list) with their spans of
+// articles, and the articles' records and titles.
+inline constexpr const char* kIndexHeadings1 = "data\\kenor07";
+inline constexpr const char* kIndexRanges1 = "data\\1kenor06";
+inline constexpr const char* kIndexPointers1 = "data\\1kenor05";
+inline constexpr const char* kIndexHeadings2 = "data\\kenor08";
+inline constexpr const char* kIndexRanges2 = "data\\1kenor04";
+inline constexpr const char* kIndexPointers2 = "data\\1kenor03";
+inline constexpr const char* kIndexArticles = "data\\1kenor016";
+inline constexpr const char* kIndexTitles = "data\\kenor017";
+inline constexpr int kIndexArticleRecord = 32;
+
 // Pictures, sounds and fonts the screens open by fixed names.
 inline constexpr const char* kFixedPictures[] = {"data1\\kenorb1.bmp", "data1\\kenorb2.bmp"};
 inline constexpr const char* kFixedMedia[] = {"data1\\kenor.avi", "data1\\kenor.wav",

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdio>
 #include <exception>
+#include <optional>
+#include <stdexcept>
 #include <set>
 #include <utility>
 
@@ -12,6 +14,7 @@
 #include "books/book_files.h"
 #include "books/book_tables.h"
 #include "books/book_tree.h"
+#include "books/book_viewer_settings.h"
 #include "lists/block_list.h"
 #include "lists/entry_list.h"
 #include "lists/frm05.h"
@@ -19,6 +22,7 @@
 #include "reading/article.h"
 #include "reading/reader_files.h"
 #include "reading/reader_settings.h"
+#include "reading/topic_index.h"
 #include "reading/topic_list.h"
 #include "reading/topic_list_settings.h"
 #include "store/data_file.h"
@@ -37,17 +41,17 @@ std::string numbered(int n, int width = 4)
 
 Block heading(int level, std::string glyphs)
 {
-    return {Block::Kind::Heading, level, std::move(glyphs)};
+    return Block::make(Block::Kind::Heading, level, std::move(glyphs));
 }
 
 Block text(std::string glyphs)
 {
-    return {Block::Kind::Paragraphs, 0, std::move(glyphs)};
+    return Block::make(Block::Kind::Paragraphs, 0, std::move(glyphs));
 }
 
 Block item(std::string glyphs)
 {
-    return {Block::Kind::Item, 0, std::move(glyphs)};
+    return Block::make(Block::Kind::Item, 0, std::move(glyphs));
 }
 
 std::string bookName(BookScreen screen)
@@ -78,7 +82,6 @@ void ContentWalk::run(const std::function<void(Document&&)>& sink)
 
 void ContentWalk::articles(const std::function<void(Document&&)>& sink)
 {
-    std::set<std::pair<std::string, std::int64_t>> done;
     for (const TopicSource& source : kTopicSources) {
         const TopicListSettings& list = topicListSettings(source.kind);
         const ReaderSettings& reader = readerSettings(list.reader);
@@ -111,37 +114,47 @@ void ContentWalk::articles(const std::function<void(Document&&)>& sink)
         for (int i = 0; i < topics.count(); ++i) {
             const std::int64_t record =
                 static_cast<std::int64_t>(topics.number(i)) + list.itemOffset + reader.recordOffset;
-            if (!done.insert({names.locators, record}).second)
-                continue;
-            Document doc;
-            doc.path = std::string("articles/") + reader.kind + "/" +
-                       numbered(static_cast<int>(record + 1)) + ".md";
-            doc.section = std::string("articles/") + reader.kind;
-            doc.title = topics.title(i);
-            doc.blocks.push_back(heading(1, doc.title));
-            Article article(reader.article);
-            try {
-                article.setText(readArticle(files.locators, files.articles, record));
-                article.setSections(readSections(files.sections, record, reader.article.pairs));
-            } catch (const Error& e) {
-                fault(names.locators, record, e);
-            }
-            bool anySection = false;
-            for (const ChooserEntry& entry : article.chooser()) {
-                if (entry.shows == 0)
-                    continue;
-                const std::string part = article.cut(entry.shows);
-                if (part.empty())
-                    continue;
-                anySection = true;
-                doc.blocks.push_back(heading(2, titles_.entry(entry.caption)));
-                doc.blocks.push_back(text(part));
-            }
-            if (!anySection && !article.text().empty())
-                doc.blocks.push_back(text(article.text()));
-            sink(std::move(doc));
+            if (articlesDone_.insert({names.locators, record}).second)
+                sink(articleDocument(reader, names, files, record, topics.title(i)));
         }
     }
+}
+
+std::string ContentWalk::articlePath(const char* reader, std::int64_t record)
+{
+    return std::string("articles/") + reader + "/" + numbered(static_cast<int>(record + 1)) + ".md";
+}
+
+Document ContentWalk::articleDocument(const ReaderSettings& reader, const ReaderFileNames& names,
+                                      const ReaderFiles& files, std::int64_t record,
+                                      const std::string& title)
+{
+    Document doc;
+    doc.path = articlePath(reader.kind, record);
+    doc.section = std::string("articles/") + reader.kind;
+    doc.title = title;
+    doc.blocks.push_back(heading(1, doc.title));
+    Article article(reader.article);
+    try {
+        article.setText(readArticle(files.locators, files.articles, record));
+        article.setSections(readSections(files.sections, record, reader.article.pairs));
+    } catch (const Error& e) {
+        fault(names.locators, record, e);
+    }
+    bool anySection = false;
+    for (const ChooserEntry& entry : article.chooser()) {
+        if (entry.shows == 0)
+            continue;
+        const std::string part = article.cut(entry.shows);
+        if (part.empty())
+            continue;
+        anySection = true;
+        doc.blocks.push_back(heading(2, titles_.entry(entry.caption)));
+        doc.blocks.push_back(text(part));
+    }
+    if (!anySection && !article.text().empty())
+        doc.blocks.push_back(text(article.text()));
+    return doc;
 }
 
 void ContentWalk::books(const std::function<void(Document&&)>& sink)
@@ -176,6 +189,27 @@ void ContentWalk::books(const std::function<void(Document&&)>& sink)
             } catch (const Error& e) {
                 fault(info.files.tree, tree.count(), e);
             }
+            // The reader a heading's article rows open, with files of its own.
+            const char* opens = bookViewerSettings(settings.name).opens;
+            const ReaderSettings* reader = nullptr;
+            std::optional<ReaderFiles> readerFiles;
+            if (opens && settings.content == NodeContent::Articles) {
+                try {
+                    reader = &readerSettings(opens);
+                } catch (const std::logic_error&) {
+                    reader = nullptr; // a screen other than an article reader
+                }
+                if (reader && reader->openerFilesFor)
+                    reader = nullptr;
+                if (reader) {
+                    readerFiles.emplace();
+                    try {
+                        loadReaderFiles(*readerFiles, dir_, reader->files);
+                    } catch (const Error& e) {
+                        fault("", -1, e);
+                    }
+                }
+            }
             const ArticleListFiles listFiles{files.groupMap, files.articleNumbers,
                                              files.articleIndex, files.articleTitles};
             const ArticleListRules listRules{settings.articleRecordSize,
@@ -196,8 +230,18 @@ void ContentWalk::books(const std::function<void(Document&&)>& sink)
                         } catch (const Error& e) {
                             fault(info.files.tree, n - 1, e);
                         }
-                        for (const ArticleEntry& a : list.entries())
-                            doc.blocks.push_back(item(a.title));
+                        for (const ArticleEntry& a : list.entries()) {
+                            Block entry = item(a.title);
+                            if (reader) {
+                                // A row hands the reader the article's record.
+                                const std::int64_t record = a.index + reader->recordOffset;
+                                entry.link = "../" + articlePath(reader->kind, record);
+                                if (articlesDone_.insert({reader->files.locators, record}).second)
+                                    sink(articleDocument(*reader, reader->files, *readerFiles,
+                                                         record, a.title));
+                            }
+                            doc.blocks.push_back(std::move(entry));
+                        }
                         break;
                     }
                     case NodeContent::Body:
@@ -216,7 +260,7 @@ void ContentWalk::books(const std::function<void(Document&&)>& sink)
                         for (int i = 1; i <= range.count(); ++i) {
                             const std::int64_t record = range.article(i) + info.base - 1;
                             if (i > 1)
-                                doc.blocks.push_back({Block::Kind::Rule, 0, {}});
+                                doc.blocks.push_back(Block::make(Block::Kind::Rule, 0, {}));
                             doc.blocks.push_back(
                                 text(readArticle(files.locators, files.articleTexts, record)));
                         }
@@ -264,6 +308,63 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
         sink(std::move(doc));
     }
 
+    // The topic index: its two levels of headings, and under each level-2
+    // heading its articles, which open the reader of the grouped topics.
+    {
+        Document doc;
+        doc.path = "lists/frm04.md";
+        doc.section = "lists";
+        doc.title = "frm04";
+        doc.plainTitle = true;
+        doc.blocks.push_back(Block::make(Block::Kind::Heading, 1, doc.title, true));
+        TopicIndex index;
+        try {
+            index.loadArticles(dir_);
+            index.loadSpans(dir_);
+            index.loadHeadings(dir_);
+        } catch (const Error& e) {
+            fault("", -1, e);
+        }
+        const TopicListSettings& opener = topicListSettings("frm02");
+        const ReaderSettings& reader = readerSettings(opener.reader);
+        ReaderFiles files;
+        try {
+            loadReaderFiles(files, dir_, opener.readerFiles);
+        } catch (const Error& e) {
+            fault("", -1, e);
+        }
+        const std::vector<std::string> level1 = index.level1();
+        for (int h = 0; h < static_cast<int>(level1.size()); ++h) {
+            doc.blocks.push_back(heading(2, level1[static_cast<std::size_t>(h)]));
+            try {
+                index.chooseLevel1(h);
+            } catch (const Error& e) {
+                fault("", h, e);
+            }
+            const std::vector<std::string> level2 = index.level2();
+            const std::vector<int> numbers = index.level2Numbers();
+            for (std::size_t k = 0; k < level2.size() && k < numbers.size(); ++k) {
+                doc.blocks.push_back(heading(3, level2[k]));
+                try {
+                    index.chooseLevel2(numbers[k]);
+                } catch (const Error& e) {
+                    fault("", numbers[k], e);
+                }
+                for (const IndexTitle& t : index.titles()) {
+                    // A row hands the reader the article number.
+                    const std::int64_t record =
+                        static_cast<std::int64_t>(t.article) + reader.recordOffset;
+                    Block entry = item(t.title);
+                    entry.link = "../" + articlePath(reader.kind, record);
+                    if (articlesDone_.insert({opener.readerFiles.locators, record}).second)
+                        sink(articleDocument(reader, opener.readerFiles, files, record, t.title));
+                    doc.blocks.push_back(std::move(entry));
+                }
+            }
+        }
+        sink(std::move(doc));
+    }
+
     // The two-pane reader with categories: one document, a part per category.
     {
         Document doc;
@@ -281,7 +382,7 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
         } catch (const Error& e) {
             fault(kCategoryIndex, -1, e);
         }
-        doc.blocks.push_back({Block::Kind::Heading, 1, doc.title, true});
+        doc.blocks.push_back(Block::make(Block::Kind::Heading, 1, doc.title, true));
         for (int category = 1; category <= kCategories; ++category) {
             TwoPaneTitles titles("frm34");
             try {
@@ -291,7 +392,7 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
             }
             if (titles.count() == 0)
                 continue;
-            doc.blocks.push_back({Block::Kind::Heading, 2, "Category " + std::to_string(category), true});
+            doc.blocks.push_back(Block::make(Block::Kind::Heading, 2, "Category " + std::to_string(category), true));
             for (int i = 0; i < titles.count(); ++i) {
                 doc.blocks.push_back(heading(3, titles.title(i)));
                 try {
@@ -321,7 +422,7 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
         } catch (const Error& e) {
             fault(kBlockIndex, -1, e);
         }
-        doc.blocks.push_back({Block::Kind::Heading, 1, doc.title, true});
+        doc.blocks.push_back(Block::make(Block::Kind::Heading, 1, doc.title, true));
         for (int item = 1; const auto block = recordBlock(item); ++item) {
             BlockList list;
             try {
@@ -349,7 +450,7 @@ void ContentWalk::lists(const std::function<void(Document&&)>& sink)
         doc.section = "lists";
         doc.title = "frm47";
         doc.plainTitle = true;
-        doc.blocks.push_back({Block::Kind::Heading, 1, doc.title, true});
+        doc.blocks.push_back(Block::make(Block::Kind::Heading, 1, doc.title, true));
         EntryList entries;
         IndexList index;
         DataFile texts;

@@ -7,9 +7,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "reading/reader_files.h"
+#include "reading/reader_settings.h"
 #include "store/content_dir.h"
 #include "store/title_table.h"
 
@@ -22,6 +26,17 @@ struct Block {
     int level = 1; // headings: 1 is the document's own title
     std::string glyphs;
     bool plain = false; // `glyphs` holds UTF-8 of the walk's own making
+    std::string link;   // items: the document it leads to, relative to this one
+
+    static Block make(Kind kind, int level, std::string glyphs, bool plain = false)
+    {
+        Block b;
+        b.kind = kind;
+        b.level = level;
+        b.glyphs = std::move(glyphs);
+        b.plain = plain;
+        return b;
+    }
 };
 
 struct Document {
@@ -55,10 +70,16 @@ private:
     void books(const std::function<void(Document&&)>& sink);
     void lists(const std::function<void(Document&&)>& sink);
     void fault(std::string file, std::int64_t record, const std::exception& e);
+    static std::string articlePath(const char* reader, std::int64_t record);
+    Document articleDocument(const ReaderSettings& reader, const ReaderFileNames& names,
+                             const ReaderFiles& files, std::int64_t record,
+                             const std::string& title);
 
     const ContentDir& dir_;
     TitleTable titles_;
     std::vector<WalkFault> faults_;
+    // Articles written already: the reader's locator list and the record.
+    std::set<std::pair<std::string, std::int64_t>> articlesDone_;
 };
 
 } // namespace ovta::tools

@@ -63,6 +63,8 @@ std::string toMarkdown(const Document& doc)
         const std::string text = decoded(b.glyphs, b.plain);
         switch (b.kind) {
         case Block::Kind::Heading: {
+            if (!out.empty() && !out.ends_with("\n\n"))
+                out += "\n"; // a blank line after a list
             std::string line;
             for (std::string_view part : splitLines(text)) {
                 const std::string escaped = markdownLine(part);
@@ -102,7 +104,7 @@ std::string toMarkdown(const Document& doc)
                 if (!escaped.empty())
                     line += line.empty() ? escaped : " " + escaped;
             }
-            out += "- " + line + "\n";
+            out += b.link.empty() ? "- " + line + "\n" : "- [" + line + "](" + b.link + ")\n";
             break;
         }
         case Block::Kind::Rule: out += "\n---\n\n"; break;
