@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 #include "store/content_dir.h"
 #include "tools/content/content_walk.h"
 #include "tools/export/markdown.h"
@@ -61,6 +63,8 @@ int main(int argc, char** argv)
     const auto start = Clock::now();
     auto lastProgress = start;
     bool progressShown = false;
+    // The progress line rewrites itself, so it is only for a terminal.
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
     int written = 0;
     bool failed = false;
     std::vector<IndexEntry> index;
@@ -75,7 +79,7 @@ int main(int argc, char** argv)
         ++written;
         index.push_back({doc.path, doc.section, documentTitle(doc)});
         const auto now = Clock::now();
-        if (now - lastProgress > std::chrono::milliseconds(250)) {
+        if (terminal && now - lastProgress > std::chrono::milliseconds(250)) {
             lastProgress = now;
             progressShown = true;
             std::cerr << "\rovta-export: " << written << " files written" << std::flush;
