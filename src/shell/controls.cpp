@@ -12,6 +12,17 @@
 #include "shell/pointer.h"
 
 namespace ovta {
+namespace {
+
+// A label that fills itself hides what lies under it: nothing there needs
+// drawing again when only the label changes (an animation tick).
+void markOpaque(QWidget* label, bool transparent, const QColor& color)
+{
+    label->setAttribute(Qt::WA_OpaquePaintEvent,
+                        !transparent && color.isValid() && color.alpha() == 255);
+}
+
+}  // namespace
 
 Control::Control(QWidget* parent, const QString& name, const QRect& geometry) : QWidget(parent)
 {
@@ -79,8 +90,25 @@ void Control::mouseMoveEvent(QMouseEvent* event)
 
 void ImageControl::setPicture(const QPixmap& picture)
 {
+    pictureFile_.clear();
     picture_ = picture;
     update();
+}
+
+void ImageControl::setPictureFile(const QString& file)
+{
+    pictureFile_ = file;
+    picture_ = QPixmap();
+    update();
+}
+
+const QPixmap& ImageControl::picture() const
+{
+    if (!pictureFile_.isEmpty()) {
+        picture_ = QPixmap(pictureFile_);
+        pictureFile_.clear();
+    }
+    return picture_;
 }
 
 void ImageControl::showPartOf(const ImageControl& lit)
@@ -101,24 +129,27 @@ void ImageControl::loadPicture(const std::string& contentName)
 
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    const QPixmap& shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     if (stretch_)
-        painter.drawPixmap(rect(), picture_);
+        painter.drawPixmap(rect(), shown);
     else
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, shown);
 }
 
 void LabelControl::setTransparent(bool transparent)
 {
     transparent_ = transparent;
+    markOpaque(this, transparent_, color_);
     update();
 }
 
 void LabelControl::setColor(const QColor& color)
 {
     color_ = color;
+    markOpaque(this, transparent_, color_);
     update();
 }
 

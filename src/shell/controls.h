@@ -58,7 +58,11 @@ public:
     using Control::Control;
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // The picture in a file (a compiled-in resource), read when it is first
+    // drawn or asked for: a screen's hidden and later pictures cost nothing
+    // until then.
+    void setPictureFile(const QString& file);
+    const QPixmap& picture() const;
     // Shows the part of `lit` (a hidden picture beside this one, lit as a
     // whole) that lies under this control, so the control looks lit in place.
     void showPartOf(const ImageControl& lit);
@@ -73,7 +77,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable QString pictureFile_;
     bool stretch_ = false;
 };
 

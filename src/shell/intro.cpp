@@ -1,5 +1,7 @@
 #include "shell/intro.h"
 
+#include <QImage>
+
 #include "shell/layout_picture.h"
 #include "store/errors.h"
 #include "shell/main_menu.h"
@@ -13,7 +15,10 @@ Tfirstflc::Tfirstflc() : Screen(Kind)
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
     Image1 = new ImageControl(this, QStringLiteral("Image1"), QRect(0, 0, 640, 480));
-    Image1->setPicture(layoutPicture(QStringLiteral("firstflc"), QStringLiteral("Image1")));
+    // Shown once a run: read past the picture cache, so that it is not kept
+    // for the rest of the run once the intro has gone.
+    Image1->setPicture(QPixmap::fromImage(
+        QImage(layoutPictureFile(QStringLiteral("firstflc"), QStringLiteral("Image1")))));
     Image1->setPointer(2);
     Image1->onClick = [this](Control*) { Image1Click(); };
     p1 = new PanelControl(this, QStringLiteral("p1"), QRect(161, 120, 320, 240));

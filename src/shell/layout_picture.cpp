@@ -4,16 +4,21 @@
 
 namespace ovta {
 
+QString layoutPictureFile(const QString& screen, const QString& control)
+{
+    return QStringLiteral(":/art/%1/%2.png").arg(screen, control);
+}
+
 QPixmap layoutPicture(const QString& screen, const QString& control)
 {
-    return QPixmap(QStringLiteral(":/art/%1/%2.png").arg(screen, control));
+    return QPixmap(layoutPictureFile(screen, control));
 }
 
 ImageControl* layoutImage(QWidget* parent, const char* screen, const char* name, QRect geometry)
 {
     auto* image = new ImageControl(parent, QString::fromLatin1(name), geometry);
     if (screen)
-        image->setPicture(layoutPicture(QLatin1String(screen), QLatin1String(name)));
+        image->setPictureFile(layoutPictureFile(QLatin1String(screen), QLatin1String(name)));
     return image;
 }
 

@@ -16,13 +16,15 @@ namespace ovta {
 class ImageControl;
 
 QPixmap layoutPicture(const QString& screen, const QString& control);
+QString layoutPictureFile(const QString& screen, const QString& control);
 
 inline QRect toRect(const layout::Box& b)
 {
     return QRect(b.x, b.y, b.w, b.h);
 }
 
-// A picture control showing its layout picture (none when `screen` is null).
+// A picture control showing its layout picture (none when `screen` is null),
+// read when first drawn.
 ImageControl* layoutImage(QWidget* parent, const char* screen, const char* name, QRect geometry);
 
 } // namespace ovta

@@ -66,8 +66,10 @@ void QtMediaPlayer::createBackend()
     player_ = new QMediaPlayer;
     audio_ = new QAudioOutput(player_);
     player_->setAudioOutput(audio_);
-    if (display_)
+    if (display_) {
+        makeVideoView();
         player_->setVideoSink(videoSink());
+    }
     connect(player_, &QMediaPlayer::positionChanged, this,
             [this](qint64 pos) { onPositionChanged(pos); });
     connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
@@ -108,7 +110,8 @@ void QtMediaPlayer::retireBackend(bool fromBackendSignal)
         old->deleteLater();
         return;
     }
-    old->stop();
+    // Deleting the player tears its pipeline down; stopping it first would
+    // only make the back-end seek to the start and wait for that.
     delete old;
 }
 
@@ -340,14 +343,25 @@ void QtMediaPlayer::setDisplay(QWidget* panel)
             player_->setVideoSink(nullptr);
         return;
     }
+    // The video sink starts the media back-end: the view and the sink are
+    // made when a piece is opened, not before, so a screen with a video
+    // panel shows at once.
+    if (player_) {
+        makeVideoView();
+        player_->setVideoSink(videoSink());
+    }
+}
+
+void QtMediaPlayer::makeVideoView()
+{
+    if (video_ || !display_)
+        return;
     // The backend draws into a sink of our own and each frame is passed on
     // to the panel's view: the panel may be destroyed before the player,
     // and the backend must never hold a sink that died with it.
-    video_ = new VideoView(panel);
+    video_ = new VideoView(display_);
     video_->setVisible(open_);
     connect(videoSink(), &QVideoSink::videoFrameChanged, video_.data(), &VideoView::showFrame);
-    if (player_)
-        player_->setVideoSink(sink_);
 }
 
 void QtMediaPlayer::startBackend()
@@ -458,8 +472,12 @@ void QtMediaPlayer::endPiece()
     if (!player_)
         return;
     audio_->setMuted(false);
-    if (player_->playbackState() != QMediaPlayer::StoppedState)
-        player_->stop();
+    // Paused, not stopped: a stop makes the back-end seek to the start and
+    // wait for the pipeline to settle, about 300 ms in which nothing else
+    // runs (the intro's skip waited that long). The piece is held at its
+    // end either way until a position is set.
+    if (player_->playbackState() == QMediaPlayer::PlayingState)
+        player_->pause();
 }
 
 void QtMediaPlayer::fail(const QString& reason)

@@ -49,13 +49,14 @@ public:
     bool playing() const override;
     void setDisplay(QWidget* panel) override;
 
-    // The view that draws the video inside the display panel (nullptr
-    // without a panel).
+    // The view that draws the video inside the display panel: nullptr
+    // without a panel, and until the first piece is opened with one.
     VideoView* videoView() const;
 
 private:
     void requireOpen() const;
     QVideoSink* videoSink();
+    void makeVideoView();
     void createBackend();
     void retireBackend(bool fromBackendSignal);
     // Sets the source and waits; returns why it failed, or nothing.

@@ -41,6 +41,7 @@ void Screen::setCaption(const QString& caption)
 
 void Screen::prepareShow()
 {
+    paintPending_ = true;
     guard([this] { FormShow(); });
     if (!keepsOwnSize())
         resize(640, 480);
@@ -124,7 +125,11 @@ void Screen::runDeactivate()
 void Screen::keyPressEvent(QKeyEvent* event)
 {
     if (ClipboardText::isCopyKey(event)) {
-        guard([this] { ClipboardText::copyGlyphs(copyGlyphs()); });
+        guard([this] {
+            const int copied = ClipboardText::copyGlyphs(copyGlyphs());
+            if (trace::enabled())
+                trace::line("copy " + kind_ + " chars=" + std::to_string(copied));
+        });
         return;
     }
     const int key = virtualKey(event->key());
@@ -158,6 +163,11 @@ void Screen::paintEvent(QPaintEvent*)
     option.initFrom(this);
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    if (paintPending_) {
+        paintPending_ = false;
+        if (trace::enabled())
+            trace::line(std::string("paint ") + kind_);
+    }
 }
 
 int virtualKey(int qtKey)
@@ -193,4 +203,4 @@ int virtualKey(int qtKey)
     return 0;
 }
 
-}  // namespace ovta
+} // namespace ovta

@@ -82,6 +82,9 @@ private:
     QString caption_;
     QEventLoop* modalLoop_ = nullptr;
     bool released_ = false;
+    // Set by each show, cleared by the paint that follows: the trace says
+    // when a screen is first on the display.
+    bool paintPending_ = false;
 };
 
 // Windows virtual-key code of a Qt key event (Esc 27, Enter 13, Tab 9,

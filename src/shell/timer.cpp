@@ -7,7 +7,10 @@ namespace ovta {
 Timer::Timer(QObject* parent, int intervalMs, bool enabled, std::function<void()> onTimer)
     : QObject(parent), onTimer_(std::move(onTimer))
 {
-    timer_.setTimerType(Qt::PreciseTimer);
+    // Coarse: within 5 % of the interval, so that the many animation timers
+    // of a screen wake the program together and their changes are drawn in
+    // one pass, instead of each waking it on its own.
+    timer_.setTimerType(Qt::CoarseTimer);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, &Timer::fire);
     setEnabled(enabled);
