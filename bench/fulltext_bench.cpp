@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     const auto start = Clock::now();
     ovta::FullTextIndex index;
     for (std::size_t i = 0; i < articles.size(); ++i)
-        index.add({"article " + std::to_string(i), std::move(articles[i]), {}});
+        index.add({"article " + std::to_string(i), std::move(articles[i]), {}, {}});
     const auto built = Clock::now() - start;
     std::printf("index: %zu articles, %.1f MB of UTF-8 text, %zu characters folded, built in "
                 "%.1f ms\n",

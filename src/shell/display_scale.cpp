@@ -24,9 +24,14 @@ int& factorInForce()
 
 }  // namespace
 
+// The screens must fit with rows to spare above and below: a factor that
+// fills the display's height exactly (3 on 2560x1440) leaves a maximised
+// window, a panel or a title bar cutting rows off the screens.
 int fittingScale(const QSize& pixels)
 {
-    return std::max(1, std::min(pixels.width() / kScreenWidth, pixels.height() / kScreenHeight));
+    const int byWidth = pixels.width() / kScreenWidth;
+    const int byHeight = (pixels.height() - 1) / kScreenHeight;
+    return std::max(1, std::min(byWidth, byHeight));
 }
 
 std::optional<int> parseScale(const char* text)

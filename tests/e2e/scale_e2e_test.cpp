@@ -149,10 +149,10 @@ TEST_F(ScaledRun, TheFactorFitsTheDisplayAndTheDesktopScaleDoesNotMultiplyIt)
     const Case cases[] = {
         {"1024x768", {}, {}, nullptr, "1 screen=1024x768", "1024x768"},
         {"1920x1080", {}, {}, nullptr, "2 screen=1920x1080", "960x540"},
-        {"2560x1440", {}, {}, nullptr, "3 screen=2560x1440", "853x480"},
+        {"2560x1440", {}, {}, nullptr, "2 screen=2560x1440", "1280x720"},
         {"3840x2160", {}, {}, nullptr, "4 screen=3840x2160", "960x540"},
-        {"1920x1440", {}, {"QT_SCALE_FACTOR=2"}, nullptr, "3 screen=1920x1440", "640x480"},
-        {"1920x1440", {}, {"QT_SCREEN_SCALE_FACTORS=2"}, "192", "3 screen=1920x1440", "640x480"},
+        {"2560x1920", {}, {"QT_SCALE_FACTOR=2"}, nullptr, "3 screen=2560x1920", "853x640"},
+        {"2560x1920", {}, {"QT_SCREEN_SCALE_FACTORS=2"}, "192", "3 screen=2560x1920", "853x640"},
         {"1920x1440", {"--scale", "1"}, {"QT_SCALE_FACTOR=2"}, nullptr, "1 screen=1920x1440",
          "1920x1440"},
         {"2560x1440", {"--scale=2"}, {}, nullptr, "2 screen=2560x1440", "1280x720"},

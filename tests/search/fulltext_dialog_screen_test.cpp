@@ -56,9 +56,9 @@ protected:
         // The index of this test's own documents, ready before the dialog.
         fullTextBuilder().stop();
         fullTextBuilder().start([](const auto& add) {
-            add(Document{"غزوة", "في السنة السابعة كانت غزوة خيبر", place(7)});
-            add(Document{"بئر", "حفر بب عند البئر", place(12)});
-            add(Document{"خيبر", "وادي خيبر كثير النخل", place(3)});
+            add(Document{"غزوة", "في السنة السابعة كانت غزوة خيبر", place(7), {}});
+            add(Document{"بئر", "حفر بب عند البئر", place(12), {}});
+            add(Document{"خيبر", "وادي خيبر كثير النخل", place(3), {}});
         });
         while (!fullTextBuilder().ready())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

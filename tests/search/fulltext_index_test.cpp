@@ -17,7 +17,7 @@ FullTextIndex indexOf(std::initializer_list<const char*> texts)
     FullTextIndex index;
     int n = 0;
     for (const char* text : texts)
-        index.add(Document{"doc " + std::to_string(n++), text, {}});
+        index.add(Document{"doc " + std::to_string(n++), text, {}, {}});
     return index;
 }
 
@@ -158,8 +158,8 @@ TEST(FullTextBuilderTest, BuildsOnItsOwnThreadAndSearchesWhenReady)
     std::thread::id collector;
     builder.start([&](const auto& add) {
         collector = std::this_thread::get_id();
-        add(Document{"أ", "غزوة بدر", {}});
-        add(Document{"ب", "غزوة أحد", {}});
+        add(Document{"أ", "غزوة بدر", {}, {}});
+        add(Document{"ب", "غزوة أحد", {}, {}});
     });
     waitUntilReady(builder);
     EXPECT_NE(collector, caller);
@@ -172,7 +172,7 @@ TEST(FullTextBuilderTest, AFailingSourceLeavesWhatWasReadAndSaysWhy)
 {
     FullTextBuilder builder;
     builder.start([](const auto& add) {
-        add(Document{"أ", "غزوة بدر", {}});
+        add(Document{"أ", "غزوة بدر", {}, {}});
         throw std::runtime_error("\"data\\kenor02\": cannot be opened");
     });
     waitUntilReady(builder);
@@ -188,7 +188,7 @@ TEST(FullTextBuilderTest, StopCancelsABuildThatIsStillRunning)
     builder.start([&](const auto& add) {
         for (long i = 0; i < 100'000'000; ++i) {
             ++offered;
-            if (!add(Document{"", "نص", {}})) {
+            if (!add(Document{"", "نص", {}, {}})) {
                 refused = true;
                 return;
             }
@@ -201,7 +201,7 @@ TEST(FullTextBuilderTest, StopCancelsABuildThatIsStillRunning)
     EXPECT_LT(offered.load(), 100'000'000);
     EXPECT_FALSE(builder.started());
     // And it can be started again.
-    builder.start([](const auto& add) { add(Document{"", "نص", {}}); });
+    builder.start([](const auto& add) { add(Document{"", "نص", {}, {}}); });
     waitUntilReady(builder);
     EXPECT_EQ(builder.index().size(), 1u);
 }
