@@ -1,6 +1,7 @@
 #include "tools/check/content_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -470,6 +471,27 @@ void Checker::pictures()
     }
     for (int c = 1; c <= chapters.count(); ++c)
         probe(pagePictureName(chapters.firstPage(c)));
+
+    // Every other picture of the media folder, hover pictures and pages
+    // beyond the first of a chapter among them.
+    if (const auto folder = dir_.resolve("data1"); folder && std::filesystem::is_directory(*folder)) {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (auto it = std::filesystem::recursive_directory_iterator(*folder, ec);
+             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+            std::string ext = it->path().extension().string();
+            std::transform(ext.begin(), ext.end(), ext.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            if (ext != ".bmp" || !it->is_regular_file(ec))
+                continue;
+            std::string name = "data1\\" + it->path().lexically_relative(*folder).string();
+            std::replace(name.begin(), name.end(), '/', '\\');
+            names.push_back(std::move(name));
+        }
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            probe(name);
+    }
 
     for (const char* name : kFixedMedia) {
         const auto path = ContentFile::regularFile(dir_, name);
