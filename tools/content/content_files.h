@@ -4,6 +4,7 @@
 #pragma once
 
 #include "books/book_tables.h"
+#include "lists/list_files.h"
 
 namespace ovta::tools {
 
@@ -36,16 +37,16 @@ inline constexpr BookScreen kBookScreens[] = {BookScreen::Frm14, BookScreen::Frm
 inline constexpr int kLastBookNumber = 40;
 
 // The two-pane reader with categories, the block list and the entry list.
-inline constexpr const char* kCategoryIndex = "data\\1kenor319";
-inline constexpr const char* kCategoryTitles = "data\\kenor320";
-inline constexpr const char* kCategoryTexts = "data\\kenor321";
+inline constexpr const char* kCategoryIndex = kFrm34Files.index;
+inline constexpr const char* kCategoryTitles = kFrm34Files.titles;
+inline constexpr const char* kCategoryTexts = kFrm34Files.texts;
 inline constexpr int kCategories = 7;
-inline constexpr const char* kBlockIndex = "data\\1kenor316";
-inline constexpr const char* kBlockTitles = "data\\kenor317";
-inline constexpr const char* kBlockTexts = "data\\kenor318";
-inline constexpr const char* kEntryIndex = "data\\1kenor41";
-inline constexpr const char* kEntryTitles = "data\\kenor42";
-inline constexpr const char* kEntryTexts = "data\\kenor43";
+inline constexpr const char* kBlockIndex = kFrm33Files.index;
+inline constexpr const char* kBlockTitles = kFrm33Files.titles;
+inline constexpr const char* kBlockTexts = kFrm33Files.texts;
+inline constexpr const char* kEntryIndex = kFrm47Files.index;
+inline constexpr const char* kEntryTitles = kFrm47Files.titles;
+inline constexpr const char* kEntryTexts = kFrm47Files.texts;
 
 // The topic index: level-1 headings (a line list) with their spans of
 // level-2 entries, the level-2 headings (a line list) with their spans of
