@@ -12,16 +12,17 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 # Debian 12 packages: building, the demo content, media playback (X11 and
-# Wayland), and the end-to-end tests under a virtual display (with a window
-# manager, to close the window as a user does; strace, to check that the reader
-# writes nothing) and under a headless Wayland compositor.
+# Wayland; Qt's private headers for the display scale), and the end-to-end
+# tests under a virtual display (with a window manager, to close the window as
+# a user does; strace, to check that the reader writes nothing) and under a
+# headless Wayland compositor.
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
 	libgtest-dev libgmock-dev \
 	python3 python3-fonttools fonts-hosny-amiri ffmpeg \
 	xvfb xauth xdotool x11-utils imagemagick openbox wmctrl qt6-wayland \
-	weston \
+	qt6-base-private-dev weston \
 	desktop-file-utils strace
 
 .PHONY: all build deps demo run test install clean

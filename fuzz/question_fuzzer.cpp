@@ -60,9 +60,16 @@ void checkQuestion(const Question& q)
     FUZZ_CHECK(q.chosen() >= 0 && q.chosen() <= 3);
     for (int t = 0; t <= 4; ++t)
         checkCategory(q.category(t));
-    if (q.chosen() > 0) {
+    // A category with nothing in it hides the arrows and leaves the cursor
+    // where it was; otherwise the cursor names a reference, or 1 for none.
+    if (q.chosen() > 0 && !q.category(q.chosen()).nothing) {
         const auto refs = q.category(q.chosen()).references.size();
-        FUZZ_CHECK(q.cursor() >= 0 && static_cast<std::size_t>(q.cursor()) <= std::max<std::size_t>(refs, 1));
+        FUZZ_CHECK(q.cursor() >= 1 && static_cast<std::size_t>(q.cursor()) <= std::max<std::size_t>(refs, 1));
+    }
+    if (q.previousArrowShown() || q.nextArrowShown()) {
+        const auto refs = q.category(q.chosen()).references.size();
+        FUZZ_CHECK(q.cursor() >= 1 && static_cast<std::size_t>(q.cursor()) <= refs);
+        FUZZ_CHECK(!q.nextArrowShown() || static_cast<std::size_t>(q.cursor()) < refs);
     }
 }
 

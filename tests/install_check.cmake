@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-set(expected bin/ovta bin/ovta-demo share/applications/ovta.desktop share/man/man1/ovta.1)
+set(expected bin/ovta bin/ovta-demo bin/ovta-export bin/ovta-check share/applications/ovta.desktop share/man/man1/ovta.1)
 foreach(size 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/ovta.png)
 endforeach()

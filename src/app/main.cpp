@@ -7,7 +7,10 @@
 #include <string>
 
 #include "store/content_dir.h"
+#include "search/glyph_decoder.h"
 #include "shell/application.h"
+#include "shell/clipboard_text.h"
+#include "shell/display_scale.h"
 #include "shell/screen_registry.h"
 #include "shell/stand_in.h"
 #include "shell/library_messages.h"
@@ -17,7 +20,7 @@ namespace {
 void printHelp()
 {
     std::puts(
-        "Usage: ovta [CONTENT-DIR]\n"
+        "Usage: ovta [--scale N] [CONTENT-DIR]\n"
         "\n"
         "Reads the encyclopaedia from CONTENT-DIR (default: the working directory),\n"
         "which holds data\\, data1\\, glyf01.ttf and glyf01b.ttf as on the original disc.\n"
@@ -27,10 +30,15 @@ void printHelp()
         "  OVTA_TRACE=1   print one line per event (screens, media, errors) on stderr\n"
         "\n"
         "Options:\n"
+        "  --scale N      enlarge everything N times (a whole number from 1 to 16);\n"
+        "                 by default the largest factor at which the 640x480 screens\n"
+        "                 fit the display (2 on 1920x1080, 4 on 3840x2160)\n"
         "  -h, --help     print this help and end\n"
         "  --version      print the version and end\n"
         "\n"
-        "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.");
+        "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.\n"
+        "In books, pages and lists the arrows also move the selection, Page Up, Page Down,\n"
+        "Home and End page, and Ctrl+C copies the text shown as Unicode.");
 }
 
 bool envSet(const char* name)
@@ -77,7 +85,20 @@ bool contentPresent(const std::filesystem::path& dir)
 int main(int argc, char** argv)
 {
     const char* dir = nullptr;
+    int scale = 0;
     for (int i = 1; i < argc; ++i) {
+        const bool joined = std::strncmp(argv[i], "--scale=", 8) == 0;
+        if (joined || std::strcmp(argv[i], "--scale") == 0) {
+            const char* value = joined ? argv[i] + 8 : (i + 1 < argc ? argv[++i] : nullptr);
+            const auto parsed = ovta::parseScale(value);
+            if (!parsed) {
+                std::fprintf(stderr, "ovta: --scale needs a whole number from 1 to %d, not '%s'\n",
+                             ovta::kMaxScale, value ? value : "");
+                return 2;
+            }
+            scale = *parsed;
+            continue;
+        }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             printHelp();
             return 0;
@@ -120,10 +141,14 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     ovta::captureLibraryMessages();
+    ovta::prepareDisplayScale();
     QApplication app(argc, argv);
+    ovta::applyDisplayScale(scale);
     Q_INIT_RESOURCE(art);
     // Kinds this version does not have open a stand-in that names them.
     ovta::setUnregisteredKindOpener([](const std::string& kind) { ovta::openStandIn(kind); });
+    // Ctrl+C turns the glyph text a screen shows into Unicode.
+    ovta::ClipboardText::setDecoder(&ovta::decodeGlyphTextUtf8);
     ovta::startUp();
     app.exec();
     ovta::shutDown();

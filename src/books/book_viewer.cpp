@@ -27,6 +27,7 @@ constexpr int kTextFrame = 10;
 constexpr int kListItemHeight = 23;
 constexpr int kEsc = 27;
 constexpr int kEnter = 13;
+constexpr int kTab = 9;
 
 int bookNumber(BookChoice choice)
 {
@@ -315,6 +316,9 @@ void BookViewer::FormKeyDown(int key)
 {
     if (key == kEsc)
         Label1Click();
+    else if (key == kTab && (ls2 || co1))
+        // Tab gives the arrows back to the list or the chooser.
+        (ls2 ? static_cast<QWidget*>(ls2) : co1)->setFocus(Qt::TabFocusReason);
     else
         readingKey(key);
 }
@@ -338,10 +342,15 @@ void BookViewer::paneKey(int key)
 {
     if (key == kEsc)
         Label1Click();
-    // A list with no questions has nothing to open: Enter then opens the
-    // strip's row, as it does where the list is not.
-    else if (key == kEnter && ls2 && ls2->count() > 0)
+    // With no question chosen there is none to open (the question screen
+    // would only report a row of -1): Enter then opens the strip's framed
+    // row, as it does where the list is not.
+    else if (key == kEnter && ls2 && ls2->itemIndex() >= 0)
         ls2DblClick();
+    // The list and the chooser keep Up and Down; Tab hands the keys to the
+    // strip, so that its rows can be walked too.
+    else if (key == kTab)
+        setFocus(Qt::TabFocusReason);
     else
         readingKey(key);
 }
@@ -373,10 +382,11 @@ void BookViewer::cursorMove(KeyMove move)
     const BookCursor::Step to = cursor_.step(model_->columns(), move);
     if (to.column == 0)
         return;
+    bool moved = false;
     if (to.scroll == BookCursor::Scroll::Up)
-        mapClick(to.column);
+        moved = model_->scrollUp(to.column);
     else if (to.scroll == BookCursor::Scroll::Down)
-        mdpClick(to.column);
+        moved = model_->scrollDown(to.column);
     cursor_.moveTo(to.column, to.row);
     // The strip slides so that the column is in view, one position at a
     // time as its arrows move it.
@@ -384,8 +394,14 @@ void BookViewer::cursorMove(KeyMove move)
         const int slide = BookCursor::stripMoveFor(to.column, model_->columns().stripPosition());
         if (slide == 0 || !(slide > 0 ? model_->moveStripRight() : model_->moveStripLeft()))
             break;
+        moved = true;
     }
-    redraw();
+    // Only a strip that moved is drawn again: the frame alone does not load
+    // the row icons anew (nor name a broken one again at every key).
+    if (moved)
+        redraw();
+    else
+        placeKeyFrame();
     strip_->magnify(cursor_.column(), cursor_.row());
 }
 

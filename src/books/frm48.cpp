@@ -5,6 +5,7 @@
 #include "books/frm42.h"
 #include "books/line_store.h"
 #include "books/question_layout.h"
+#include "shell/clipboard_text.h"
 #include "shell/glyph_text.h"
 #include "shell/layout_picture.h"
 
@@ -66,6 +67,16 @@ void Tfrm48::FormCreate()
         if (!c.nothing)
             list->setLines(linesFor(c.shown, list->width() - ListWidthMargin));
     }
+}
+
+// The question and the three categories' texts, as the page shows them.
+std::string Tfrm48::copyGlyphs() const
+{
+    std::string text;
+    for (const LineList* list : {List1, lists[0], lists[1], lists[2]})
+        for (const std::string& line : list->lines())
+            text = ClipboardText::titled(text, line);
+    return text;
 }
 
 void Tfrm48::l1Click()

@@ -35,6 +35,7 @@ public:
 
     void FormCreate() override;
     void FormMouseMove() override;
+    std::string copyGlyphs() const override;
 
     void l1Click();
     void l1MouseMove();

@@ -2,8 +2,9 @@
 
 #include "reading/reading_layout.h"
 #include "shell/clipboard_text.h"
-#include "shell/layout_picture.h"
 #include "shell/globals.h"
+#include "shell/layout_picture.h"
+#include "shell/reading_keys.h"
 #include "shell/trace.h"
 
 namespace ovta {
@@ -33,11 +34,11 @@ ReaderScreen::ReaderScreen(const ReaderSettings& settings, ReaderState& state)
     lmtn = new GlyphTextBox(this, QStringLiteral("lmtn"), toRect(L.text), GlyphFace::Glyf02, -19,
                             settings.textColor, 23);
 
-    column_ = std::make_unique<PagedColumn>(
-        this, kind, pager_, repeat_,
-        ColumnArrows{"l10", "l12", "l13", "l11", L.lineUp, L.pageUp, L.pageDown, L.lineDown,
-                     "Image1", "Image2", kUp, kDown},
-        [this] { Label1Click(); });
+    column_ = std::make_unique<PagedColumn>(this, kind, pager_, repeat_,
+                                            ColumnArrows{"l10", "l12", "l13", "l11", L.lineUp,
+                                                         L.pageUp, L.pageDown, L.lineDown, "Image1",
+                                                         "Image2", kUp, kDown},
+                                            [this] { Label1Click(); });
     l10 = column_->lineUpSpot;
     l12 = column_->pageUpSpot;
     l13 = column_->pageDownSpot;
@@ -159,6 +160,19 @@ void ReaderScreen::FormKeyDown(int key)
 {
     if (settings_.escOnScreen && key == 27)
         l9->click();
+    else
+        pageKey(key);
+}
+
+// Page Up, Page Down, Home and End page the text; the arrows stay the
+// chooser's.
+void ReaderScreen::pageKey(int key)
+{
+    const KeyMove move = ReadingKeys::move(key);
+    const bool paging = move == KeyMove::PageUp || move == KeyMove::PageDown ||
+                        move == KeyMove::Home || move == KeyMove::End;
+    if (paging && ReadingKeys::page(pager_, move))
+        Label1Click();
 }
 
 void ReaderScreen::showText(std::string text)
@@ -207,6 +221,8 @@ void ReaderScreen::co1KeyDown(int key)
 {
     if (key == 27)
         l9->click();
+    else
+        pageKey(key);
 }
 
 void ReaderScreen::l9DblClick()

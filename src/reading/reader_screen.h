@@ -79,6 +79,7 @@ public:
     void co1Click();
     void co1Change();
     void co1KeyDown(int key);
+    void pageKey(int key);
     void l10Click() { column_->lineUp(); }
     void l11Click() { column_->lineDown(); }
     void l12Click() { column_->pageUp(); }

@@ -6,6 +6,7 @@
 #include "shell/clipboard_text.h"
 #include "shell/globals.h"
 #include "shell/layout_picture.h"
+#include "shell/reading_keys.h"
 #include "shell/screen_registry.h"
 
 namespace ovta {
@@ -31,25 +32,25 @@ TopicListScreen::TopicListScreen(const TopicListSettings& settings, TopicListSta
     m1 = layoutImage(this, kind, "m1", QRect(0, 0, 640, 480));
     m1->onMouseMove = [this](Control*) { m1MouseMove(); };
 
-    const auto made = PagedColumn::makeRows(this, 9, "ls", 1,
-                                            [&L](int k) { return toRect(L.row(k)); });
+    const auto made =
+        PagedColumn::makeRows(this, 9, "ls", 1, [&L](int k) { return toRect(L.row(k)); });
     for (std::size_t k = 0; k < rows.size(); ++k) {
         LabelControl* row = made[k];
         row->onClick = [this, row](Control*) { ls1Click(row); };
         row->onMouseMove = [this, row](Control*) { Label4MouseMove(row); };
         rows[k] = row;
     }
-    magnifier_ = std::make_unique<Magnifier>(this, state.magnifier, L.firstRow.x, L.firstRow.h,
-                                             kHidden);
+    magnifier_ =
+        std::make_unique<Magnifier>(this, state.magnifier, L.firstRow.x, L.firstRow.h, kHidden);
     labcamov = magnifier_->label();
     Label1 = operationLabel(this, "Label1");
     Label1->onClick = [this](Control*) { Label1Click(); };
 
-    column_ = std::make_unique<PagedColumn>(
-        this, kind, pager_, repeat_,
-        ColumnArrows{"l3", "l7", "l8", "l4", L.lineUp, L.pageUp, L.pageDown, L.lineDown,
-                     settings.pressedUp, settings.pressedDown, kUp, kDown},
-        [this] { Label1Click(); });
+    column_ = std::make_unique<PagedColumn>(this, kind, pager_, repeat_,
+                                            ColumnArrows{"l3", "l7", "l8", "l4", L.lineUp, L.pageUp,
+                                                         L.pageDown, L.lineDown, settings.pressedUp,
+                                                         settings.pressedDown, kUp, kDown},
+                                            [this] { Label1Click(); });
     l3 = column_->lineUpSpot;
     l7 = column_->pageUpSpot;
     l8 = column_->pageDownSpot;
@@ -237,7 +238,14 @@ std::string TopicListScreen::copyGlyphs() const
 void TopicListScreen::FormKeyDown(int key)
 {
     if (nav_)
-        nav_->keyDown(key, [this] { l2->click(); }, [this] { hoverCleanUp(); });
+        nav_->keyDown(
+            key, [this] { l2->click(); }, [this] { hoverCleanUp(); });
+    // The arrows are the hot spots'; the page keys page the list.
+    const KeyMove move = ReadingKeys::move(key);
+    const bool paging = move == KeyMove::PageUp || move == KeyMove::PageDown ||
+                        move == KeyMove::Home || move == KeyMove::End;
+    if (paging && ReadingKeys::page(pager_, move))
+        Label1Click();
 }
 
 } // namespace ovta

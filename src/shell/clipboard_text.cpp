@@ -45,7 +45,8 @@ QString ClipboardText::decode(std::string_view glyphs)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         text += decoder()(line);
-        if (last)
+        // A text that ends with a line break has no empty last line.
+        if (last || end + 1 == glyphs.size())
             break;
         text += '\n';
         start = end + 1;
@@ -73,11 +74,13 @@ std::string ClipboardText::titled(std::string_view title, std::string_view text)
     return out;
 }
 
-void ClipboardText::copyGlyphs(std::string_view glyphs)
+int ClipboardText::copyGlyphs(std::string_view glyphs)
 {
     if (glyphs.empty())
-        return;
-    copy(decode(glyphs));
+        return 0;
+    const QString text = decode(glyphs);
+    copy(text);
+    return static_cast<int>(text.size());
 }
 
 void ClipboardText::copy(const QString& text)

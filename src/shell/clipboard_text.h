@@ -27,7 +27,8 @@ public:
 
     // The Unicode text of glyph text of any number of lines (CR LF or LF
     // between them): each line decoded on its own, joined by LF, the blank
-    // ends of lines kept as the screen shows them.
+    // ends of lines kept as the screen shows them. A break at the very end
+    // ends the last line and starts no empty one.
     static QString decode(std::string_view glyphs);
 
     // The title of a list row the pointer rests on (the keys put it there
@@ -37,10 +38,10 @@ public:
     // A title line over its text, either left out when empty.
     static std::string titled(std::string_view title, std::string_view text);
 
-    // Puts `glyphs`, decoded, on the clipboard as plain text; nothing
-    // happens for empty text, so Ctrl+C where nothing is shown keeps what
-    // the clipboard held.
-    static void copyGlyphs(std::string_view glyphs);
+    // Puts `glyphs`, decoded, on the clipboard as plain text and returns
+    // how many characters it put there; nothing happens for empty text, so
+    // Ctrl+C where nothing is shown keeps what the clipboard held.
+    static int copyGlyphs(std::string_view glyphs);
     static void copy(const QString& text);
 
     // Whether a key event is the platform's copy key (Ctrl+C, Ctrl+Insert).

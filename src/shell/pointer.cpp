@@ -1,5 +1,6 @@
 #include "shell/pointer.h"
 
+#include "shell/display_scale.h"
 #include "shell/pointer_mark.h"
 
 #include <QGuiApplication>
@@ -31,6 +32,15 @@ int loadPointerShapes()
         QPixmap picture(QStringLiteral(":/art/cursors/%1.png").arg(n));
         if (picture.isNull())
             break;
+        // Enlarged with the screens, pixel for pixel. Marked as drawn for
+        // that factor, so a platform that enlarges cursors by itself does
+        // not do it twice.
+        const int f = displayScale();
+        if (f > 1) {
+            picture = picture.scaled(picture.size() * f, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+            picture.setDevicePixelRatio(f);
+        }
         table.emplace_back(picture, 0, 0);
     }
     return static_cast<int>(table.size());

@@ -125,7 +125,11 @@ void Screen::runDeactivate()
 void Screen::keyPressEvent(QKeyEvent* event)
 {
     if (ClipboardText::isCopyKey(event)) {
-        guard([this] { ClipboardText::copyGlyphs(copyGlyphs()); });
+        guard([this] {
+            const int copied = ClipboardText::copyGlyphs(copyGlyphs());
+            if (trace::enabled())
+                trace::line("copy " + kind_ + " chars=" + std::to_string(copied));
+        });
         return;
     }
     const int key = virtualKey(event->key());
@@ -199,4 +203,4 @@ int virtualKey(int qtKey)
     return 0;
 }
 
-}  // namespace ovta
+} // namespace ovta

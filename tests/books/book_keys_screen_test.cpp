@@ -7,6 +7,7 @@
 
 #include "books/book_screen_support.h"
 #include "books/frm43.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -19,10 +20,13 @@ protected:
     // Keys go where the user's keys go: the control with the focus.
     static void press(BookViewer* v, Qt::Key key, int times = 1)
     {
-        for (int i = 0; i < times; ++i) {
-            QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : v;
-            QTest::keyClick(to, key);
-        }
+        for (int i = 0; i < times; ++i)
+            pressWith(v, key, Qt::NoModifier);
+    }
+    static void pressWith(BookViewer* v, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : v;
+        QTest::keyClick(to, key, modifiers);
     }
 
     // The caption of the framed row, or "" without a frame.
@@ -131,6 +135,10 @@ TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
     press(v, Qt::Key_Return);
     EXPECT_EQ(top(), v) << "an empty list opens nothing: Enter opens the framed heading";
     ASSERT_EQ(v->ls2->count(), 20);
+    press(v, Qt::Key_Right);
+    press(v, Qt::Key_Return);
+    EXPECT_EQ(top(), v) << "nothing chosen in the list: Enter opens no question";
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
     const int page = v->ls2->height() / 23 - 1;
     const struct {
         const char* name;
@@ -145,9 +153,64 @@ TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
         press(v, s.key);
         EXPECT_EQ(v->selectedQuestion(), s.selected) << s.name;
     }
+    // Tab hands the arrows to the strip and back to the list.
+    press(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), v);
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n2");
+    EXPECT_EQ(v->selectedQuestion(), 0) << "the list kept its selection";
+    press(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), v->ls2);
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(v->selectedQuestion(), 1);
+    EXPECT_EQ(framed(v), "n2");
     press(v, Qt::Key_Return);
     settle();
     EXPECT_STREQ(top()->kind(), "frm42");
+}
+
+// Ctrl+C: the whole body of a body pane, not only its window; the question
+// chosen in frm43's list; on frm14 the heading framed by the keys.
+TEST_F(BookKeysTest, CtrlCCopiesTheBodyTheChosenQuestionOrTheFramedHeading)
+{
+    test::FakeDecoder decoder;
+    {
+        std::vector<Heading> headings = outline({1});
+        for (int i = 0; i < 12; ++i)
+            headings[0].body += "l" + std::to_string(i) + "\r\n";
+        book(BookScreen::Frm7, 2, headings);
+        Tfrm7* v = open<Tfrm7>(2);
+        press(v, Qt::Key_Down);
+        press(v, Qt::Key_Return);
+        press(v, Qt::Key_End);
+        QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+        std::string expected;
+        for (int i = 0; i < 12; ++i)
+            expected += test::FakeDecoder::decode("l" + std::to_string(i)) + "\n";
+        EXPECT_EQ(decoder.clipboard(), expected.substr(0, expected.size() - 1));
+        v->release();
+        settle();
+    }
+    {
+        std::vector<Heading> headings = outline({1});
+        headings[0].x = 1;
+        const BookFileNames f = book(BookScreen::Frm43, 2, headings);
+        test::writeArticles(content, BookScreen::Frm43, f, {{1, 2}}, 2);
+        Tfrm43* v = open<Tfrm43>(2);
+        press(v, Qt::Key_Down);
+        press(v, Qt::Key_Return);
+        press(v, Qt::Key_End);
+        pressWith(v, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(decoder.clipboard(), test::FakeDecoder::decode(v->ls2->item(1).text));
+        v->release();
+        settle();
+    }
+    book(BookScreen::Frm14, 0, outline({1, 1}));
+    Tfrm14* v = open<Tfrm14>();
+    press(v, Qt::Key_Down, 2);
+    pressWith(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[2n]");
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // readers it opens, the question list, the body windows, the article run of
 // frm410, the passages and sound of frm63, and what each screen's book and
 // title are.
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -284,6 +285,29 @@ TEST_F(RecitationTest, PassagesOfAHeadingPlayFromTheChooser)
     clickRow(v, 1, 2);
     EXPECT_FALSE(sound->playing()) << "opening another heading pauses the sound";
     EXPECT_EQ(v->co1->count(), 0);
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// The chooser keeps Up and Down (they pick passages, as before); Enter
+// opens the framed heading; Tab hands the arrows to the strip and back.
+TEST_F(RecitationTest, TheChooserKeepsItsArrowsAndTabLendsThemToTheStrip)
+{
+    Tfrm63* v = open<Tfrm63>();
+    FakeMediaPlayer* sound = fake(v->med1.get());
+    ASSERT_EQ(QApplication::focusWidget(), v->co1);
+    QTest::keyClick(v->co1, Qt::Key_Return);
+    QTest::keyClick(v->co1, Qt::Key_Return);
+    EXPECT_EQ(v->lmtn->text(), "body one") << "Enter framed row 1, then opened it";
+    QTest::keyClick(v->co1, Qt::Key_Down);
+    EXPECT_EQ(v->co1->itemIndex(), 0);
+    EXPECT_EQ(sound->log().back(), "playRange 1000 2000") << "Down picks a passage";
+    QTest::keyClick(v->co1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), v);
+    QTest::keyClick(v, Qt::Key_Down);
+    QTest::keyClick(v, Qt::Key_Return);
+    EXPECT_EQ(v->lmtn->text(), "body two");
+    QTest::keyClick(v, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), v->co1);
     EXPECT_TRUE(errors->shown().empty());
 }
 

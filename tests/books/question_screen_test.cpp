@@ -19,6 +19,7 @@
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
 #include "store/content_dir.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -399,6 +400,11 @@ TEST_F(QuestionScreenTest, TheSummaryPageCopiesTheQuestionAndItsCategories)
     EXPECT_EQ(lines(page->lists[0]), Lines{"first"}) << "the shown part, without references";
     EXPECT_EQ(page->lists[1]->count(), 0) << "a category with \"'\" shows nothing";
     EXPECT_EQ(lines(page->lists[2]), Lines{"third"});
+    {
+        test::FakeDecoder decoder;
+        QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(decoder.clipboard(), "[1q]\n[tsrif]\n[driht]") << "Ctrl+C copies the page";
+    }
     EXPECT_EQ(page->lists[0]->objectName(), QStringLiteral("List2"));
     EXPECT_NE(page->caption(), QStringLiteral("ovta"));
 
@@ -633,6 +639,19 @@ TEST_F(QuestionDemoTest, EveryQuestionOfAGroupReadsWithItsReferences)
     EXPECT_GT(references, 0);
     EXPECT_TRUE(steppedReferences);
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
+TEST_F(QuestionScreenTest, CtrlCCopiesTheQuestionItsCategoryAndReference)
+{
+    test::FakeDecoder decoder;
+    writeThree();
+    Tfrm42* q = openQuestion(0);
+    QTest::keyClick(q, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1q]");
+    clickCategory(q, 2);
+    QTest::keyClick(q, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1q]\n[eerht]\n[15t 44t]\n[1tra]");
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

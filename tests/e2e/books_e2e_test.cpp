@@ -126,6 +126,8 @@ TEST_F(BooksRun, Frm14HeadingsAndPaneByKeysAlone)
     ASSERT_TRUE(reader->waitForLine("ovta: book frm14 open column=2 node=2", 10s)) << log();
     keys({"Next", "End", "Home"}, 80);
     screenshot("books_frm14_keys.png");
+    keys({"ctrl+c"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: copy frm14 chars=", 10s)) << log();
     leave("frm11");
 }
 

@@ -98,4 +98,33 @@ TEST_F(PagesRun, KeysToTheViewerThenAZoneAndAPageTurn)
 }
 
 } // namespace
+// The keys alone: the arrows frame chapter 2 on the index, Enter opens it,
+// Left turns to the next page, Backspace goes back to the index.
+TEST_F(PagesRun, KeysAloneFrameAZoneOpenItAndTurnThePage)
+{
+    auto reader = startAtMenu();
+    ASSERT_TRUE(reader);
+    keys(
+        {"Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm61", 15s)) << joined(reader->lines());
+    keys({"Down", "Down", "Down", "Down", "Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm62", 15s)) << joined(reader->lines());
+    keys({"Down", "Down"});
+    std::this_thread::sleep_for(300ms);
+    screenshot("pages_index_keys.png");
+    EXPECT_EQ(pixelOf("pages_index_keys.png", kScreenLeft + 509, kScreenTop + 46), "255,0,0")
+        << "the red frame round chapter 2";
+    keys({"Return"});
+    ASSERT_TRUE(reader->waitForLine("ovta: page frm62 page=", 15s)) << joined(reader->lines());
+    EXPECT_EQ(valueIn(reader->lines(), "ovta: page frm62", "chapter"), 2);
+    const int first = valueIn(reader->lines(), "ovta: page frm62", "page");
+    keys({"Left"});
+    ASSERT_TRUE(reader->waitForLine("ovta: page frm62 page=" + std::to_string(first + 2), 15s))
+        << joined(reader->lines());
+    keys({"BackSpace", "Escape"});
+    ASSERT_TRUE(reader->waitForLine("ovta: activate frm61", 15s)) << joined(reader->lines());
+    EXPECT_EQ(joined(reader->lines()).find("ovta: error"), std::string::npos);
+    reader->kill();
+}
+
 } // namespace ovta::test

@@ -8,6 +8,7 @@
 #include "lists/frm47.h"
 #include "lists/lists_test_support.h"
 #include "shell/screen_open.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -249,6 +250,30 @@ TEST_F(ListScreensTest, EscClosesBothAndOnlyFrm47YieldsToTheWindowSystem)
     QTest::keyClick(c->LS1, Qt::Key_Escape);
     settle();
     EXPECT_NE(top(), c);
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
+}
+
+// Ctrl+C in either list screen copies the chosen entry's title over its
+// whole text, from the list that has the focus.
+TEST_F(ListScreensTest, CtrlCCopiesTheChosenEntryAndItsText)
+{
+    test::FakeDecoder decoder;
+    writeFrm33(240, {{147, "r147: first: of four"}});
+    Tfrm33* a = open33(4);
+    QTest::keyClick(a->me1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "before") << "nothing chosen yet";
+    QTest::keyClick(a->me1, Qt::Key_Down);
+    QTest::keyClick(a->me1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[tsrif :741r]\n[0-741]\n[1-741]\n[2-741]");
+    a->release();
+    settle();
+
+    writeFrm47(900);
+    Tfrm47* b = openScreen<Tfrm47>();
+    clickItem(b->LS1, 1);
+    QTest::keyClick(b->LS1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(),
+              test::FakeDecoder::decode(b->LS1->item(1).text) + "\n[1 tsrif]\n[dnoces]\n[driht]");
     EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 

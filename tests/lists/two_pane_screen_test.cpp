@@ -10,6 +10,7 @@
 #include "lists/lists_test_support.h"
 #include "shell/screen_open.h"
 #include "shell/search_host.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -177,8 +178,10 @@ TEST_F(TwoPaneTest, PageKeysMoveTheTextPaneToItsEnds)
         const char* name;
         Qt::Key key;
         int top;
-    } steps[] = {{"Page Down", Qt::Key_PageDown, 7}, {"End", Qt::Key_End, 12},
-                 {"Page Up", Qt::Key_PageUp, 5},     {"Home", Qt::Key_Home, 0},
+    } steps[] = {{"Page Down", Qt::Key_PageDown, 7},
+                 {"End", Qt::Key_End, 12},
+                 {"Page Up", Qt::Key_PageUp, 5},
+                 {"Home", Qt::Key_Home, 0},
                  {"End again", Qt::Key_End, 12}};
     for (const auto& st : steps) {
         QTest::keyClick(s, st.key);
@@ -502,6 +505,23 @@ TEST_F(TwoPaneTest, TheWindowSystemCannotCloseATwoPaneReader)
     settle();
     EXPECT_EQ(top(), s);
     EXPECT_EQ(s->caption(), QStringLiteral("ovta"));
+}
+
+TEST_F(TwoPaneTest, CtrlCCopiesTheOpenTitleAndItsWholeText)
+{
+    test::FakeDecoder decoder;
+    writeFrm05(1, {"long", "short"}, {text(0, 12), text(1, 2)});
+    Tfrm05* s = open05(1);
+    QTest::keyClick(s, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "before") << "no row open";
+    QTest::mouseClick(s->rows[0], Qt::LeftButton);
+    QTest::keyClick(s, Qt::Key_End);
+    QTest::keyClick(s, Qt::Key_C, Qt::ControlModifier);
+    std::string expected = test::FakeDecoder::decode(s->rows[0]->glyphText());
+    for (int j = 0; j < 12; ++j)
+        expected += "\n" + test::FakeDecoder::decode("0-" + std::to_string(j));
+    EXPECT_EQ(decoder.clipboard(), expected) << "every line, not only those in view";
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

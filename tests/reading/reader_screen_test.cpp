@@ -2,14 +2,19 @@
 // chooser built from the section record, sub-sections through the hot
 // spots and the chooser, paging the text, Esc and the close button.
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "reading/reader_screen.h"
 #include "reading/reader_files.h"
+#include "reading/reader_screen.h"
 #include "reading/reading_test_support.h"
+#include "search/glyph_decoder.h"
+#include "search/glyph_encoder.h"
+#include "shell/clipboard_text.h"
 #include "shell/screen_open.h"
 #include "shell/screen_stack.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -175,6 +180,35 @@ TEST_F(ReaderTest, FiveLineArticleDoesNotMove)
     EXPECT_EQ(reader->lmtn->rows().size(), 5u);
 }
 
+// The page keys page the text from the chooser (which has the keys) or the
+// screen; the chooser keeps its arrows.
+TEST_F(ReaderTest, PageKeysPageTheTextToItsEnds)
+{
+    const std::string text = numbered(30);
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{text, {1, static_cast<long long>(text.size()) - 1}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0);
+    ASSERT_EQ(QApplication::focusWidget(), reader->co1);
+    const int last = reader->pager().last();
+    ASSERT_GT(last, 8);
+    const struct {
+        const char* name;
+        QWidget* to;
+        Qt::Key key;
+        int top;
+    } steps[] = {{"Page Down", reader->co1, Qt::Key_PageDown, 8},
+                 {"End", reader->co1, Qt::Key_End, last},
+                 {"Page Up on the screen", reader, Qt::Key_PageUp, last - 8},
+                 {"Home", reader->co1, Qt::Key_Home, 0}};
+    for (const auto& s : steps) {
+        QTest::keyClick(s.to, s.key);
+        EXPECT_EQ(reader->windowTop(), s.top) << s.name;
+    }
+    QTest::keyClick(reader->co1, Qt::Key_Down);
+    EXPECT_EQ(reader->windowTop(), 0) << "Down is the chooser's";
+    EXPECT_TRUE(errors->shown().empty());
+}
+
 TEST_F(ReaderTest, HoldingLineDownMovesEveryTickAndOnceForTheRelease)
 {
     const std::string text = numbered(60);
@@ -223,8 +257,8 @@ TEST_F(ReaderTest, ClicksOnTheTextAndPicturesLeaveTheKeysWithTheChooser)
     writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19", {{"x", {}}}, 4);
     Tfrm13* reader = open<Tfrm13>(0);
     ASSERT_EQ(QApplication::focusWidget(), reader->co1);
-    for (QWidget* clicked : {static_cast<QWidget*>(reader->lmtn), static_cast<QWidget*>(reader->l10),
-                             static_cast<QWidget*>(reader)}) {
+    for (QWidget* clicked : {static_cast<QWidget*>(reader->lmtn),
+                             static_cast<QWidget*>(reader->l10), static_cast<QWidget*>(reader)}) {
         QTest::mouseClick(clicked, Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget(), reader->co1) << clicked->objectName().toStdString();
     }
@@ -261,6 +295,38 @@ TEST_F(ReaderTest, LongLinesAreCutAndOutOfRangePairsLeftOut)
     EXPECT_EQ(reader->lmtn->rows().front().size(), 4096u);
     EXPECT_EQ(reader->co1->count(), 2) << "the pair past the end gets no entry in frm83";
     EXPECT_TRUE(errors->shown().empty());
+}
+
+// Ctrl+C copies the title and the text on display, line by line, from the
+// screen or from its chooser when that has the focus.
+TEST_F(ReaderTest, CtrlCCopiesTheTitleAndTheTextShown)
+{
+    test::FakeDecoder decoder;
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{"ab\r\ncd", {0, 6, 0, 0, 0, 0, 0, 0}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0, "T1");
+    QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget() : reader;
+    QTest::keyClick(keys, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "[1T]\n[ba]\n[dc]");
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// With the program's own decoder, Ctrl+C gives back the Arabic the glyph
+// text was made from, in logical order, one line per line.
+TEST_F(ReaderTest, CtrlCGivesTheArabicTheGlyphsWereMadeFrom)
+{
+    ClipboardText::setDecoder(&decodeGlyphTextUtf8);
+    const std::string title = "الصلاة";
+    const std::vector<std::string> lines = {"بسم الله", "الباب ١٢"};
+    const std::string text = encodeGlyphText(lines[0]) + "\r\n" + encodeGlyphText(lines[1]);
+    writeArticles("data\\1kenor17", "data\\1kenor18", "data\\kenor19",
+                  {{text, {0, static_cast<long long>(text.size()), 0, 0, 0, 0, 0, 0}}}, 4);
+    Tfrm13* reader = open<Tfrm13>(0, encodeGlyphText(title));
+    QTest::keyClick(reader, Qt::Key_C, Qt::ControlModifier);
+    ClipboardText::setDecoder(nullptr);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromStdString(title + "\n" + lines[0] + "\n" + lines[1]));
+    EXPECT_TRUE(errors->shown().empty()) << errors->shown().front();
 }
 
 } // namespace

@@ -6,13 +6,14 @@
 
 #include "reading/frm02.h"
 #include "reading/reader_screen.h"
-#include "reading/topic_list_screen.h"
 #include "reading/reading_test_support.h"
+#include "reading/topic_list_screen.h"
 #include "search/glyph_encoder.h"
 #include "shell/screen_open.h"
 #include "shell/screen_registry.h"
 #include "shell/screen_stack.h"
 #include "shell/search_host.h"
+#include "support/fake_decoder.h"
 
 namespace ovta {
 namespace {
@@ -160,6 +161,34 @@ TEST_F(TopicListTest, PagingMovesListTopAndHidesRowsPastTheEnd)
     EXPECT_EQ(globals().ListTop, 15);
     EXPECT_EQ(list->rows[0]->glyphText(), "topic 15");
     EXPECT_EQ(list->rows[0]->Tag, 16);
+}
+
+// The page keys move the window as the page arrows do and go to its ends;
+// Up and Down stay with the hot spots.
+TEST_F(TopicListTest, PageKeysPageTheListToItsEnds)
+{
+    useFakePointer();
+    writeOrderB("data\\1kenor84", "data\\kenor88",
+                {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25});
+    Tfrm82* list = open<Tfrm82>();
+    const struct {
+        const char* name;
+        Qt::Key key;
+        int top;
+    } steps[] = {{"Page Down", Qt::Key_PageDown, 8},
+                 {"End", Qt::Key_End, 16},
+                 {"Page Up", Qt::Key_PageUp, 8},
+                 {"Home", Qt::Key_Home, 0}};
+    for (const auto& st : steps) {
+        QTest::keyClick(list, st.key);
+        EXPECT_EQ(globals().ListTop, st.top) << st.name;
+    }
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->rows[8]->glyphText(), "topic 24");
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(globals().ListTop, 16) << "Down steps the hot spots, not the list";
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 TEST_F(TopicListTest, ShortListHidesTheRowsWithoutEntries)
@@ -364,6 +393,25 @@ TEST_F(TopicListTest, MagnifierShowsAWideTitleOverItsRow)
     hover(list->rows[0]);
     hover(list->m1);
     EXPECT_EQ(list->labcamov->y(), 1000) << "the background moves it out of sight";
+}
+
+// Ctrl+C copies the title of the row the keys (or the mouse) rest on.
+TEST_F(TopicListTest, CtrlCCopiesTheRowUnderThePointer)
+{
+    test::FakeDecoder decoder;
+    useFakePointer();
+    writeOrderB("data\\1kenor49", "data\\kenor490", {5, 6, 7});
+    writeReaderFiles("data\\1kenor410", "data\\1kenor411", "data\\kenor48", 7, 10);
+    Tfrm45* list = open<Tfrm45>();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), "before") << "no row chosen: nothing copied";
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    const std::string second = list->rows[1]->glyphText();
+    ASSERT_FALSE(second.empty());
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(decoder.clipboard(), test::FakeDecoder::decode(second));
+    EXPECT_TRUE(errors->shown().empty());
 }
 
 } // namespace

@@ -61,6 +61,7 @@ TEST_F(ClipboardTest, CtrlCCopiesWhatTheScreenShowsFromAnyOfItsControls)
     s->glyphs = "21\r\nba";
     QTest::keyClick(s, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(decoder.clipboard(), "[12]\n[ab]");
+    EXPECT_TRUE(hasTrace("ovta: copy copysource chars=9"));
     const auto hasC = [](const std::vector<int>& keys) {
         return std::find(keys.begin(), keys.end(), 'C') != keys.end();
     };

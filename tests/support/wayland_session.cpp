@@ -20,7 +20,8 @@ int sessionNumber()
 
 }  // namespace
 
-WestonServer::WestonServer(Renderer renderer, const std::string& size)
+WestonServer::WestonServer(Renderer renderer, const std::string& size,
+                           const std::vector<std::string>& options)
 {
     if (!haveProgram("weston"))
         return;
@@ -30,15 +31,16 @@ WestonServer::WestonServer(Renderer renderer, const std::string& size)
     const auto x = size.find('x');
     // --debug lets a client take screenshots; without a renderer option
     // the headless output would compose nothing.
+    std::vector<std::string> argv{"weston", "--backend=headless-backend.so",
+                                  renderer == Renderer::Gl ? "--use-gl" : "--use-pixman",
+                                  "--socket=" + socket_, "--width=" + size.substr(0, x),
+                                  "--height=" + size.substr(x + 1), "--idle-time=0",
+                                  "--no-config", "--debug",
+                                  "--log=" + (runtime_.path() / "weston.log").string()};
+    argv.insert(argv.end(), options.begin(), options.end());
     weston_ = std::make_unique<Process>(
-        std::vector<std::string>{"weston", "--backend=headless-backend.so",
-                                 renderer == Renderer::Gl ? "--use-gl" : "--use-pixman",
-                                 "--socket=" + socket_, "--width=" + size.substr(0, x),
-                                 "--height=" + size.substr(x + 1), "--idle-time=0",
-                                 "--no-config", "--debug",
-                                 "--log=" + (runtime_.path() / "weston.log").string()},
-        std::vector<std::string>{"XDG_RUNTIME_DIR=" + runtime_.path().string(), "WAYLAND_DISPLAY",
-                                 "DISPLAY"});
+        argv, std::vector<std::string>{"XDG_RUNTIME_DIR=" + runtime_.path().string(),
+                                       "WAYLAND_DISPLAY", "DISPLAY"});
     // The compositor listens once its socket is there and the shell is
     // loaded (the log says so).
     for (int i = 0; i < 100 && !running_; ++i) {

@@ -17,8 +17,10 @@ class WestonServer {
 public:
     enum class Renderer { Pixman, Gl };
 
-    // Starts weston on a 1024x768 output (or `size`); check running().
-    explicit WestonServer(Renderer renderer, const std::string& size = "1024x768");
+    // Starts weston on a 1024x768 output (or `size`, in the compositor's
+    // units), with extra backend options (--scale=2); check running().
+    explicit WestonServer(Renderer renderer, const std::string& size = "1024x768",
+                          const std::vector<std::string>& options = {});
     ~WestonServer();
     WestonServer(const WestonServer&) = delete;
     WestonServer& operator=(const WestonServer&) = delete;
