@@ -19,6 +19,9 @@
 #include <string_view>
 #include <vector>
 
+#include <cerrno>
+#include <csignal>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -114,8 +117,9 @@ private:
 
 // A content directory of this process's own, made once, with the "data" and
 // "data1" folders every copy of the content holds. Files are written in
-// place on every run, so no run creates a directory; the folder goes when
-// the process ends normally.
+// place on every run, so no run creates a directory. libFuzzer ends a run
+// without running destructors, so the folder is named after the process and
+// each target removes the folders of processes that have ended.
 class ScratchDir {
 public:
     static ScratchDir& get()
@@ -153,28 +157,44 @@ public:
             remove(name);
     }
 
-    ~ScratchDir()
+private:
+    static constexpr std::string_view kPrefix = "ovta-fuzz-";
+
+    ScratchDir() : root_(makeRoot()), dir_(root_) {}
+
+    static std::filesystem::path base()
     {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
+        // Memory-backed when the machine has it: the targets write files on
+        // every run.
+        return ::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
     }
 
-private:
-    ScratchDir() : root_(makeRoot()), dir_(root_)
+    static void removeEnded(const std::filesystem::path& from)
     {
-        std::filesystem::create_directories(root_ / "data");
-        std::filesystem::create_directories(root_ / "data1");
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (name.rfind(kPrefix, 0) != 0)
+                continue;
+            const long pid = std::strtol(name.c_str() + kPrefix.size(), nullptr, 10);
+            if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+                std::error_code ignored;
+                std::filesystem::remove_all(it->path(), ignored);
+            }
+        }
     }
 
     static std::filesystem::path makeRoot()
     {
-        // Memory-backed when the machine has it: the targets write files on
-        // every run.
-        const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : nullptr;
-        std::string pattern = std::string(base ? base : std::filesystem::temp_directory_path().c_str()) +
-                              "/ovta-fuzz-XXXXXX";
-        FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
-        return pattern;
+        const auto from = base();
+        removeEnded(from);
+        const auto root = from / (std::string(kPrefix) + std::to_string(::getpid()));
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+        std::filesystem::create_directories(root / "data");
+        std::filesystem::create_directories(root / "data1");
+        return root;
     }
 
     std::string pathOf(std::string_view name) const

@@ -83,6 +83,10 @@ void shutDown()
 {
     // The screens go first: the fonts may only go once nothing draws with them.
     delete backdrop().data();
+    // What was left for the event loop to delete (a media back-end retired
+    // from inside one of its own signals) goes now too, so every media
+    // pipeline is torn down before the application object.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     removeGlyphFonts();
 }
 
