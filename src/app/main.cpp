@@ -32,13 +32,15 @@ void printHelp()
         "Options:\n"
         "  --scale N      enlarge everything N times (a whole number from 1 to 16);\n"
         "                 by default the largest factor at which the 640x480 screens\n"
-        "                 fit the display (2 on 1920x1080, 4 on 3840x2160)\n"
+        "                 fit the display with rows to spare (2 on 1920x1080 and\n"
+        "                 2560x1440, 4 on 3840x2160)\n"
         "  -h, --help     print this help and end\n"
         "  --version      print the version and end\n"
         "\n"
         "Keys: arrows, Tab and Enter move between hot spots; Esc leaves a screen.\n"
         "In books, pages and lists the arrows also move the selection, Page Up, Page Down,\n"
-        "Home and End page, and Ctrl+C copies the text shown as Unicode.");
+        "Home and End page, and Ctrl+C copies the text shown as Unicode.\n"
+        "Ctrl+F searches inside the texts of every article, book and list.");
 }
 
 bool envSet(const char* name)
