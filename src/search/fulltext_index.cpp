@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "search/utf8.h"
+
 namespace ovta {
 
 namespace {
@@ -70,45 +72,15 @@ std::u16string utf8ToUtf16(std::string_view utf8)
 {
     std::u16string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        int extra = 0;
-        char32_t c = 0;
-        char32_t minimum = 0;
-        if (b < 0x80) {
-            c = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            c = b & 0x1F;
-            extra = 1;
-            minimum = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            c = b & 0x0F;
-            extra = 2;
-            minimum = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            c = b & 0x07;
-            extra = 3;
-            minimum = 0x10000;
-        } else {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto read = readUtf8(utf8, i);
+        if (!read) {
             out.push_back(0xFFFD);
             ++i;
             continue;
         }
-        bool ok = i + static_cast<std::size_t>(extra) < utf8.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto n = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            if ((n & 0xC0) != 0x80)
-                ok = false;
-            else
-                c = (c << 6) | (n & 0x3F);
-        }
-        if (!ok || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        i += static_cast<std::size_t>(extra) + 1;
+        i += read->length;
+        char32_t c = read->value;
         if (c >= 0x10000) {
             c -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
@@ -133,9 +105,9 @@ std::u16string foldForSearch(std::u16string_view text)
 const std::string& Document::headingAt(std::size_t offset) const
 {
     static const std::string none;
-    const auto after = std::upper_bound(
-        headings.begin(), headings.end(), offset,
-        [](std::size_t at, const DocumentHeading& h) { return at < h.offset; });
+    const auto after =
+        std::upper_bound(headings.begin(), headings.end(), offset,
+                         [](std::size_t at, const DocumentHeading& h) { return at < h.offset; });
     return after == headings.begin() ? none : std::prev(after)->heading;
 }
 

@@ -6,8 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "store/errors.h"
 #include "search/glyph_chart.h"
+#include "search/utf8.h"
+#include "store/errors.h"
 
 namespace ovta {
 namespace {
@@ -25,39 +26,13 @@ std::u32string decodeUtf8(std::string_view text)
 {
     std::u32string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
-        char32_t c = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            c = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            c = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            c = lead & 0x07;
-            minimum = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!valid || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = readUtf8(text, i);
+        if (!c)
             throw ConversionError("Text is not valid UTF-8 at byte " + std::to_string(i) + ": " +
                                   quoteBytes(text.substr(i, 4)));
-        out += c;
-        i += length;
+        out += c->value;
+        i += c->length;
     }
     return out;
 }
