@@ -7,17 +7,12 @@
 #include <vector>
 
 #include "store/errors.h"
+#include "support/byte_string.h"
 
 namespace ovta::demo {
 namespace {
 
-std::uint32_t le32(const std::string& b, std::size_t at)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
-    return v;
-}
+using test::le32;
 
 std::uint16_t le16(const std::string& b, std::size_t at)
 {

@@ -15,37 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class KeyboardRun : public ReaderRunTest {
-protected:
-    // Where the X server has the pointer now.
-    std::pair<int, int> pointerAt()
-    {
-        Process query({"sh", "-c", "xdotool getmouselocation --shell 1>&2"},
-                      {"DISPLAY=" + x->display()});
-        int px = -1, py = -1;
-        while (auto line = query.readLine(5s)) {
-            if (line->rfind("X=", 0) == 0)
-                px = std::stoi(line->substr(2));
-            if (line->rfind("Y=", 0) == 0)
-                py = std::stoi(line->substr(2));
-        }
-        return {px, py};
-    }
-
-    // The pointer lands once the program has read the keys: ask until it is
-    // there or a generous while has passed.
-    std::pair<int, int> pointerSettlesAt(std::pair<int, int> expected)
-    {
-        std::pair<int, int> at;
-        for (int i = 0; i < 50; ++i) {
-            at = pointerAt();
-            if (at == expected)
-                break;
-            std::this_thread::sleep_for(100ms);
-        }
-        return at;
-    }
-};
+using KeyboardRun = ReaderRunTest;
 
 TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
 {
@@ -60,14 +30,14 @@ TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
     // Menu positions: 1 exit, 2 credits, 3 about, then the section labels
     // Tag 1..9; Tag 3 (landmarks) is position 6, its label at 64,357, 131x100.
     keys({"Down", "Down", "Down", "Down", "Down", "Down"});
-    EXPECT_EQ(pointerSettlesAt({left + 64 + 65, top + 357 + 50}),
+    EXPECT_EQ(x->pointerSettlesAt({left + 64 + 65, top + 357 + 50}),
               std::make_pair(left + 64 + 65, top + 357 + 50));
     keys({"Return"});
     ASSERT_TRUE(reader->waitForLine("ovta: activate frm01", 15s)) << joined(reader->lines());
 
     // Position 1 of the home is the tall help panel at -1,-1, 64x291.
     keys({"Down"});
-    EXPECT_EQ(pointerSettlesAt({left - 1 + 32, top - 1 + 145}),
+    EXPECT_EQ(x->pointerSettlesAt({left - 1 + 32, top - 1 + 145}),
               std::make_pair(left - 1 + 32, top - 1 + 145));
     screenshot("keyboard_home.png");
     keys({"Return"});
@@ -78,7 +48,7 @@ TEST_F(KeyboardRun, OpensAHomeEntersATargetAndComesBack)
 
     // Up from position 1 wraps to the exit, Panel3 at -1,416.
     keys({"Up"});
-    EXPECT_EQ(pointerSettlesAt({left - 1 + 32, top + 416 + 32}),
+    EXPECT_EQ(x->pointerSettlesAt({left - 1 + 32, top + 416 + 32}),
               std::make_pair(left - 1 + 32, top + 416 + 32));
     keys({"Return"});
     ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 15s)) << joined(reader->lines());

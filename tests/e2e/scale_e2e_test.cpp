@@ -89,32 +89,6 @@ protected:
         x->run({"xdotool", "click", "1"});
     }
 
-    std::pair<int, int> pointerAt()
-    {
-        Process query({"sh", "-c", "xdotool getmouselocation --shell 1>&2"},
-                      {"DISPLAY=" + x->display()});
-        int px = -1, py = -1;
-        while (auto line = query.readLine(5s)) {
-            if (line->rfind("X=", 0) == 0)
-                px = std::stoi(line->substr(2));
-            if (line->rfind("Y=", 0) == 0)
-                py = std::stoi(line->substr(2));
-        }
-        return {px, py};
-    }
-
-    std::pair<int, int> pointerSettlesAt(std::pair<int, int> expected)
-    {
-        std::pair<int, int> at;
-        for (int i = 0; i < 50; ++i) {
-            at = pointerAt();
-            if (at == expected)
-                break;
-            std::this_thread::sleep_for(100ms);
-        }
-        return at;
-    }
-
     fs::path screenshot(const std::string& name)
     {
         fs::create_directories(OVTA_SHOT_DIR);
@@ -160,10 +134,11 @@ TEST_F(ScaledRun, TheFactorFitsTheDisplayAndTheDesktopScaleDoesNotMultiplyIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.screen) + " " + (c.env.empty() ? "" : c.env.front()));
         startDisplay(c.screen);
-        if (c.xftDpi)
+        if (c.xftDpi) {
             ASSERT_EQ(x->run({"xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
                               "RESOURCE_MANAGER", std::string("Xft.dpi:\t") + c.xftDpi + "\n"}),
                       0);
+        }
         auto reader = startReader(c.args, c.env);
         ASSERT_TRUE(reader->waitForLine("ovta: backdrop size=", 30s))
             << ReaderRunTest::joined(reader->lines());
@@ -219,7 +194,7 @@ TEST_F(ScaledRun, HotSpotsPointerAndSearchDialogLandWhereTheyAreDrawn)
         // keyboard puts the pointer on its centre.
         keys({"Down", "Down", "Down", "Down", "Down", "Down"});
         const auto centre = onDisplay(f, 64 + 65, 357 + 50);
-        EXPECT_EQ(pointerSettlesAt(centre), centre);
+        EXPECT_EQ(x->pointerSettlesAt(centre), centre);
         // A click just inside its top-left corner opens the landmarks home.
         clickAt(onDisplay(f, 64 + 2, 357 + 2));
         ASSERT_TRUE(reader->waitForLine("ovta: activate frm01", 15s))
@@ -280,8 +255,9 @@ TEST_F(ScaledRun, TheMenuIsDrawnEnlargedPixelForPixel)
         // Outside the screen the display stays black.
         const Pixels whole = readPixels(shot, 0, 0, kWidth, kHeight);
         ASSERT_FALSE(whole.empty());
-        if (left > 0)
+        if (left > 0) {
             EXPECT_EQ(whole.at(left - 1, top + 10), 0u);
+        }
         if (f == 1) {
             atOne = screen;
             continue;

@@ -7,17 +7,12 @@
 #include "search/glyph_chart.h"
 #include "search/glyph_encoder.h"
 #include "store/errors.h"
+#include "support/byte_string.h"
 
 namespace ovta {
 namespace {
 
-std::string bytes(std::initializer_list<int> list)
-{
-    std::string s;
-    for (int b : list)
-        s += static_cast<char>(b);
-    return s;
-}
+using test::bytes;
 
 struct Case {
     const char* name;

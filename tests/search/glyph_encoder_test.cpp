@@ -7,17 +7,12 @@
 
 #include "store/errors.h"
 #include "search/glyph_chart.h"
+#include "support/byte_string.h"
 
 namespace ovta {
 namespace {
 
-std::string bytes(std::initializer_list<int> list)
-{
-    std::string s;
-    for (int b : list)
-        s += static_cast<char>(b);
-    return s;
-}
+using test::bytes;
 
 std::string utf8(char32_t c)
 {

@@ -22,17 +22,12 @@
 #include "shell/screen_stack.h"
 #include "shell/search_host.h"
 #include "support/shell_fixture.h"
+#include "support/byte_string.h"
 
 namespace ovta {
 namespace {
 
-std::string bytes(std::initializer_list<int> codes)
-{
-    std::string out;
-    for (int c : codes)
-        out += static_cast<char>(c);
-    return out;
-}
+using test::bytes;
 
 // A list screen as the dialog sees it: titles, and a window of rows that
 // starts at ListTop when refreshed.

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
+#include <thread>
 #include <unistd.h>
 
 namespace ovta::test {
@@ -106,6 +107,32 @@ int XServer::run(const std::vector<std::string>& argv) const
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::pair<int, int> XServer::pointerAt() const
+{
+    using namespace std::chrono_literals;
+    Process query({"sh", "-c", "xdotool getmouselocation --shell 1>&2"}, {"DISPLAY=" + display_});
+    int px = -1, py = -1;
+    while (auto line = query.readLine(5s)) {
+        if (line->rfind("X=", 0) == 0)
+            px = std::stoi(line->substr(2));
+        if (line->rfind("Y=", 0) == 0)
+            py = std::stoi(line->substr(2));
+    }
+    return {px, py};
+}
+
+std::pair<int, int> XServer::pointerSettlesAt(std::pair<int, int> expected) const
+{
+    std::pair<int, int> at;
+    for (int i = 0; i < 50; ++i) {
+        at = pointerAt();
+        if (at == expected)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return at;
 }
 
 Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& env)

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace ovta::test {
@@ -24,6 +25,12 @@ public:
 
     // Runs a command on this display (xdotool, import); returns its exit code.
     int run(const std::vector<std::string>& argv) const;
+
+    // Where the server has the pointer now ({-1, -1} when xdotool fails).
+    std::pair<int, int> pointerAt() const;
+    // The pointer lands once the program has read its input: asks until it
+    // is at `expected` or a generous while has passed; returns where it is.
+    std::pair<int, int> pointerSettlesAt(std::pair<int, int> expected) const;
 
 private:
     pid_t pid_ = -1;
