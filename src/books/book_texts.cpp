@@ -106,7 +106,7 @@ void bookTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& visi
                     text = textOf(settings, files, info, tree.fields(n));
                 } catch (const Error&) {
                 }
-                entry.sections.push_back({tree.level(n), tree.title(n), std::move(text)});
+                entry.sections.push_back({tree.level(n), tree.title(n), std::move(text), n});
             }
             if (entry.sections.empty())
                 continue;

@@ -18,13 +18,20 @@ Document documentOf(const TextEntry& entry)
         length += part.size();
     };
     for (const TextSection& section : entry.sections) {
-        if (!section.heading.empty()) {
-            const std::u16string heading = decodeGlyphText(section.heading);
-            append(heading);
-            document.headings.push_back({length - heading.size(), utf16ToUtf8(heading)});
+        const std::u16string heading =
+            section.heading.empty() ? std::u16string() : decodeGlyphText(section.heading);
+        const std::u16string text =
+            section.text.empty() ? std::u16string() : decodeGlyphText(section.text);
+        // A book heading starts its part even untitled: a hit in its text
+        // opens that heading, not the one before it.
+        if (!heading.empty() || (section.node != 0 && !text.empty())) {
+            const std::size_t start = length + (document.text.empty() ? 0 : 2);
+            document.headings.push_back({start, utf16ToUtf8(heading), section.node});
         }
-        if (!section.text.empty())
-            append(decodeGlyphText(section.text));
+        if (!heading.empty())
+            append(heading);
+        if (!text.empty())
+            append(text);
     }
     document.place = entry.place;
     return document;

@@ -12,6 +12,12 @@ std::map<std::string, TextSource>& sources()
     return all;
 }
 
+std::map<std::string, HeadingOpener>& headingOpeners()
+{
+    static std::map<std::string, HeadingOpener> all;
+    return all;
+}
+
 } // namespace
 
 bool registerTextSource(const std::string& name, TextSource source)
@@ -39,6 +45,23 @@ bool forEachText(const ContentDir& dir, const std::function<bool(TextEntry)>& vi
         if (stopped)
             return false;
     }
+    return true;
+}
+
+bool registerHeadingOpener(const std::string& kind, HeadingOpener go)
+{
+    headingOpeners()[kind] = std::move(go);
+    return true;
+}
+
+bool openHeading(const TextPlace& place)
+{
+    if (place.node == 0)
+        return false;
+    const auto opener = headingOpeners().find(place.kind);
+    if (opener == headingOpeners().end())
+        return false;
+    opener->second(place.node);
     return true;
 }
 

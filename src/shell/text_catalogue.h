@@ -20,6 +20,7 @@ namespace ovta {
 struct TextPlace {
     std::string kind; // "frm03", "frm13", ...
     int currentItem = 0;
+    int node = 0; // a book's heading to open at; 0 for the book's start
     int currentBook = 0;
     std::string openerFilesFor; // the reader whose program-wide files are set
     std::string locators;       //   from these three content files
@@ -33,6 +34,7 @@ struct TextSection {
     int level = 1;
     std::string heading; // glyph text
     std::string text;    // glyph text
+    int node = 0;        // a book's heading: its node number; 0 for none
 };
 
 struct TextEntry {
@@ -56,5 +58,14 @@ bool registerTextSource(const std::string& name, TextSource source);
 // Every registered source in name order. Returns false when `visit` stopped it.
 bool forEachText(const ContentDir& dir, const std::function<bool(TextEntry)>& visit,
                  const std::function<void(const std::string&)>& fault);
+
+// The screens that open a text at one of its headings (the book screens)
+// say how for their kind: `go` runs once the screen is open and on top.
+using HeadingOpener = std::function<void(int node)>;
+bool registerHeadingOpener(const std::string& kind, HeadingOpener go);
+
+// On the screen of `place` just opened, goes to the place's heading.
+// Returns false when the place names none or its kind has no opener.
+bool openHeading(const TextPlace& place);
 
 } // namespace ovta
