@@ -7,7 +7,9 @@ namespace ovta {
 Document documentOf(const TextEntry& entry)
 {
     Document document;
-    document.title = decodeGlyphTextUtf8(entry.title);
+    document.title = decodeGlyphTextUtf8(entry.title.empty() && entry.kind == TextEntry::Kind::Article
+                                             ? entry.firstLine()
+                                             : entry.title);
     std::size_t length = 0; // of the text so far, in UTF-16 units
     const auto append = [&](const std::u16string& part) {
         if (!document.text.empty()) {
@@ -32,6 +34,9 @@ Document documentOf(const TextEntry& entry)
             append(heading);
         if (!text.empty())
             append(text);
+        for (const std::string& piece : section.further)
+            if (!piece.empty())
+                append(decodeGlyphText(piece));
     }
     document.place = entry.place;
     return document;
@@ -39,8 +44,10 @@ Document documentOf(const TextEntry& entry)
 
 void collectFullTextDocuments(const ContentDir& dir, const std::function<bool(Document)>& add)
 {
+    // An entry with no text of its own (the topic index, a book whose
+    // headings only list articles) is left to the texts it lists.
     forEachText(
-        dir, [&](TextEntry entry) { return add(documentOf(entry)); },
+        dir, [&](TextEntry entry) { return !entry.hasText() || add(documentOf(entry)); },
         [](const std::string&) {});
 }
 

@@ -48,6 +48,35 @@ bool forEachText(const ContentDir& dir, const std::function<bool(TextEntry)>& vi
     return true;
 }
 
+bool TextEntry::hasText() const
+{
+    for (const TextSection& section : sections)
+        if (!section.text.empty() || !section.further.empty())
+            return true;
+    return false;
+}
+
+std::string TextEntry::firstLine() const
+{
+    for (const TextSection& section : sections) {
+        const std::string& text = section.text;
+        const auto start = text.find_first_not_of("\r\n ");
+        if (start == std::string::npos)
+            continue;
+        const auto end = text.find_first_of("\r\n", start);
+        return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    }
+    return {};
+}
+
+std::string zeroPadded(long long n, int width)
+{
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    if (static_cast<int>(digits.size()) < width)
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return n < 0 ? "-" + digits : digits;
+}
+
 bool registerHeadingOpener(const std::string& kind, HeadingOpener go)
 {
     headingOpeners()[kind] = std::move(go);

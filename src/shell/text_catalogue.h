@@ -28,6 +28,13 @@ struct TextPlace {
     std::string articles;
 };
 
+// A row of a list that opens a text (an article of a book's heading, a
+// title of the topic index): its caption and where it opens.
+struct TextItem {
+    std::string title; // glyph text
+    TextPlace place;
+};
+
 // One part of an entry: a heading at a depth (1 the top) and its text;
 // either may be empty. Line ends are CR LF as the content writes them.
 struct TextSection {
@@ -35,16 +42,34 @@ struct TextSection {
     std::string heading; // glyph text
     std::string text;    // glyph text
     int node = 0;        // a book's heading: its node number; 0 for none
+    // Texts that follow `text` each on its own (the further articles of a
+    // run), and the rows the heading lists.
+    std::vector<std::string> further;
+    std::vector<TextItem> items;
 };
 
 struct TextEntry {
     enum class Kind { Article, Book, List };
     Kind kind = Kind::Article;
     std::string source;  // the registering family's name for it ("frm13 articles")
-    std::string title;   // glyph text
+    std::string title;   // glyph text; empty for an article no list names
+    // Where the entry is filed, '/' separated ("articles/frm03/0012",
+    // "books/frm7-01"); the entries of one path are the parts of one work,
+    // each named by its title or, untitled, by `label` (UTF-8).
+    std::string path;
+    std::string label;
     std::vector<TextSection> sections;
     TextPlace place;
+
+    // Whether any section holds text of its own (not only headings and rows).
+    bool hasText() const;
+    // The first line of its text that is not blank, to name it by when it
+    // has no title.
+    std::string firstLine() const;
 };
+
+// `n` written with at least `width` digits, zeros in front ("0012").
+std::string zeroPadded(long long n, int width);
 
 // Hands each entry to `visit` while it returns true. A content file that is
 // missing or damaged ends that part of the source; the source reports it
