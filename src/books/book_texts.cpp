@@ -23,12 +23,6 @@ namespace {
 
 using Fault = std::function<void(const std::string&)>;
 
-constexpr BookScreen kScreens[] = {BookScreen::Frm14, BookScreen::Frm43, BookScreen::Frm64,
-                                   BookScreen::Frm7,  BookScreen::Frm63, BookScreen::Frm410};
-
-// The highest book number any screen's table is looked up with.
-constexpr int kLastBookNumber = 40;
-
 std::string titleOf(const BookInfo& info)
 {
     std::string title;
@@ -118,7 +112,7 @@ void fillSection(TextSection& section, const ScreenSettings& settings,
 void bookTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& visit,
                const Fault& fault)
 {
-    for (BookScreen screen : kScreens) {
+    for (BookScreen screen : kAllBookScreens) {
         const ScreenSettings& settings = screenSettings(screen);
         const BookViewerSettings& viewer = bookViewerSettings(settings.name);
         std::set<std::string> trees; // the one-book screens read one whatever the number
