@@ -13,6 +13,12 @@ namespace ovta {
 
 enum class BookScreen { Frm14, Frm43, Frm64, Frm7, Frm63, Frm410 };
 
+inline constexpr BookScreen kAllBookScreens[] = {BookScreen::Frm14, BookScreen::Frm43,
+                                              BookScreen::Frm64, BookScreen::Frm7,
+                                              BookScreen::Frm63, BookScreen::Frm410};
+// The highest book number any screen's table is looked up with.
+inline constexpr int kLastBookNumber = 40;
+
 // The node record layouts; each is named by the characters of one record.
 enum class NodeLayout {
     Articles32, // title offset, title length, level, group

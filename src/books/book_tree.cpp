@@ -1,5 +1,6 @@
 #include "books/book_tree.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "store/errors.h"
@@ -88,6 +89,44 @@ void BookTree::children(int n, int k, int capacity, const std::string& what,
         into.push_back({title(m), m});
         ++found;
     }
+}
+
+std::vector<int> BookTree::pathTo(int n) const
+{
+    std::vector<int> path; // deepest first
+    int m = n;
+    while (m >= 1 && m <= count()) {
+        const int lv = level(m);
+        if (lv < 1) {
+            path.clear();
+            break;
+        }
+        path.push_back(m);
+        if (lv == 1)
+            break;
+        // The parent is the nearest node before m of a lower level, when
+        // that level is one less; past a gap m hangs under nothing shown,
+        // and the path starts again from the node the scan stopped at.
+        int p = m - 1;
+        while (p >= 1 && level(p) >= lv)
+            --p;
+        if (p < 1) {
+            path.clear();
+            break;
+        }
+        if (level(p) != lv - 1)
+            path.clear();
+        m = p;
+    }
+    if (!path.empty()) {
+        const int first = path.back();
+        const bool inColumnOne = std::any_of(level1_.begin(), level1_.end(),
+                                             [&](const ColumnEntry& e) { return e.node == first; });
+        if (!inColumnOne)
+            path.clear();
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
 }
 
 } // namespace ovta

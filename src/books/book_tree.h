@@ -64,6 +64,14 @@ public:
     void children(int n, int k, int capacity, const std::string& what,
                   std::vector<ColumnEntry>& into) const;
 
+    // The headings to open one after another, column 1 first, to bring node
+    // n onto the strip: its ancestors and then n itself, each a child of the
+    // one before as children() finds them. A node the columns never show (a
+    // level that skips one, a level below 1, a level-1 node column 1 had no
+    // room for) is reached as far as its shown ancestors go; a node outside
+    // 1..count() gives none.
+    std::vector<int> pathTo(int n) const;
+
 private:
     struct Node {
         NodeFields fields;

@@ -1,7 +1,10 @@
 #include "books/book_viewer.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "books/repeat_codes.h"
 #include "shell/clipboard_text.h"
@@ -10,11 +13,13 @@
 #include "shell/screen_registry.h"
 #include "shell/trace.h"
 #include "store/content_dir.h"
+#include "store/errors.h"
 
 namespace ovta {
 namespace {
 
-const bool registered = registerKinds<Tfrm14, Tfrm64, Tfrm7, Tfrm410>();
+const bool registered = registerKinds<Tfrm14, Tfrm64, Tfrm7, Tfrm410>() &&
+                        registerHeadingOpeners<Tfrm14, Tfrm64, Tfrm7, Tfrm410>();
 
 const QColor kMaroon(128, 0, 0);
 const QColor kYellow(255, 255, 0);
@@ -323,6 +328,20 @@ void BookViewer::FormKeyDown(int key)
         readingKey(key);
 }
 
+void BookViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (Label7 && event->modifiers().testFlag(Qt::ControlModifier)) {
+        switch (ReadingKeys::move(virtualKey(event->key()))) {
+        case KeyMove::Up:
+        case KeyMove::PageUp: guard([this] { Label7Click(); }); return;
+        case KeyMove::Down:
+        case KeyMove::PageDown: guard([this] { Label8Click(); }); return;
+        default: break;
+        }
+    }
+    Screen::keyPressEvent(event);
+}
+
 std::string BookViewer::copyGlyphs() const
 {
     if (lmtn) {
@@ -388,14 +407,8 @@ void BookViewer::cursorMove(KeyMove move)
     else if (to.scroll == BookCursor::Scroll::Down)
         moved = model_->scrollDown(to.column);
     cursor_.moveTo(to.column, to.row);
-    // The strip slides so that the column is in view, one position at a
-    // time as its arrows move it.
-    for (int guard = 0; guard < BookColumns::Columns; ++guard) {
-        const int slide = BookCursor::stripMoveFor(to.column, model_->columns().stripPosition());
-        if (slide == 0 || !(slide > 0 ? model_->moveStripRight() : model_->moveStripLeft()))
-            break;
+    if (slideStripTo(to.column))
         moved = true;
-    }
     // Only a strip that moved is drawn again: the frame alone does not load
     // the row icons anew (nor name a broken one again at every key).
     if (moved)
@@ -403,6 +416,19 @@ void BookViewer::cursorMove(KeyMove move)
     else
         placeKeyFrame();
     strip_->magnify(cursor_.column(), cursor_.row());
+}
+
+bool BookViewer::slideStripTo(int k)
+{
+    // One position at a time, as the strip's arrows move it.
+    bool moved = false;
+    for (int guard = 0; guard < BookColumns::Columns; ++guard) {
+        const int slide = BookCursor::stripMoveFor(k, model_->columns().stripPosition());
+        if (slide == 0 || !(slide > 0 ? model_->moveStripRight() : model_->moveStripLeft()))
+            break;
+        moved = true;
+    }
+    return moved;
 }
 
 void BookViewer::paneMove(KeyMove move)
@@ -511,6 +537,55 @@ void BookViewer::stripMouseMove()
 void BookViewer::ldntrsClick()
 {
     mdpClick(1);
+}
+
+void BookViewer::openHeading(int node)
+{
+    const std::vector<int> path = model_->tree().pathTo(node);
+    int reachedColumn = 0;
+    int reachedRow = 0;
+    std::exception_ptr failed;
+    for (std::size_t i = 0; i < path.size() && i < BookColumns::Columns; ++i) {
+        const int k = static_cast<int>(i) + 1;
+        const int heading = path[i];
+        // The column's arrows scroll the heading onto the strip, and the
+        // strip's arrows bring the column into view.
+        const BookColumn& column = model_->columns().column(k);
+        const auto at = std::find_if(column.entries.begin(), column.entries.end(),
+                                     [&](const ColumnEntry& e) { return e.node == heading; });
+        if (at == column.entries.end())
+            break; // the column had no room for it
+        const int index = static_cast<int>(at - column.entries.begin());
+        step([&] {
+            while (column.rowOf(heading) == 0 &&
+                   (index < column.top ? model_->scrollUp(k) : model_->scrollDown(k))) {
+            }
+            slideStripTo(k);
+        });
+        const int row = column.rowOf(heading);
+        if (row == 0)
+            break;
+        reachedColumn = k;
+        reachedRow = row;
+        // A heading whose children overflow their column is reported after
+        // the walk, as a click reports it; the children that fit are shown.
+        try {
+            LaevDblClick(k, row);
+        } catch (const Error&) {
+            if (!failed)
+                failed = std::current_exception();
+        }
+    }
+    if (reachedColumn != 0) {
+        cursor_.moveTo(reachedColumn, reachedRow);
+        placeKeyFrame();
+        if (trace::enabled())
+            trace::line(std::string("book ") + settings_.kind + " heading node=" +
+                        std::to_string(node) + " column=" + std::to_string(reachedColumn) +
+                        " row=" + std::to_string(reachedRow));
+    }
+    if (failed)
+        std::rethrow_exception(failed);
 }
 
 // The pane --------------------------------------------------------------------

@@ -24,6 +24,7 @@
 #include "shell/paged_column.h"
 #include "shell/screen.h"
 #include "shell/screen_kind.h"
+#include "shell/text_catalogue.h"
 #include "shell/title_list_box.h"
 
 namespace ovta {
@@ -103,6 +104,10 @@ public:
     void Label3MouseMove(int k, int row);
     void stripMouseMove(); // strip, tracks, arrows, icons, lcap, background
     void ldntrsClick();
+    // Goes to heading `node` as the user's clicks would: each heading on
+    // its path scrolled into its column, the strip slid to it, and opened;
+    // the keyboard's frame then stands on the heading.
+    void openHeading(int node);
 
     // The pane.
     void Label6Click();           // reset content
@@ -119,6 +124,10 @@ public:
     void Label1MouseMove();
 
 protected:
+    // Ctrl with Up or Page Up steps to the previous article of the run,
+    // with Down or Page Down to the next, as the two hot spots do; the
+    // plain keys keep their moves on the strip and the pane.
+    void keyPressEvent(QKeyEvent* event) override;
     // Leaving: what the screen does before it is released.
     virtual void leave() { release(); }
     // The pane was emptied (the recitation screen pauses its sound).
@@ -147,6 +156,8 @@ private:
     // Page Down, Home and End move the content pane.
     void readingKey(int key);
     void cursorMove(KeyMove move);
+    // Slides the strip, as its arrows do, until column k is in view.
+    bool slideStripTo(int k);
     void paneMove(KeyMove move);
     void placeKeyFrame();
     void fillQuestionList();
@@ -168,6 +179,18 @@ public:
     static constexpr const char* Kind = K.text;
     TBookViewer() : BookViewer(bookViewerSettings(Kind), TBookViewer::state()) {}
 };
+
+// Registers for each kind the way a text opens at one of its headings.
+template <class... Kinds>
+bool registerHeadingOpeners()
+{
+    return (registerHeadingOpener(Kinds::Kind,
+                                  [](int node) {
+                                      if (Kinds::instance && !Kinds::instance->released())
+                                          Kinds::instance->openHeading(node);
+                                  }) &&
+            ...);
+}
 
 using Tfrm14 = TBookViewer<"frm14">;   // one book; its articles open frm13
 using Tfrm64 = TBookViewer<"frm64">;   // Quran commentary; its articles open frm65

@@ -3,7 +3,7 @@
 namespace ovta {
 namespace {
 
-const bool registered = registerKinds<Tfrm43>();
+const bool registered = registerKinds<Tfrm43>() && registerHeadingOpeners<Tfrm43>();
 
 } // namespace
 

@@ -8,7 +8,7 @@
 namespace ovta {
 namespace {
 
-const bool registered = registerKinds<Tfrm63>();
+const bool registered = registerKinds<Tfrm63>() && registerHeadingOpeners<Tfrm63>();
 
 } // namespace
 

@@ -57,6 +57,7 @@ TextEntry frm05Entry(const ContentDir& dir, int item, const Fault& fault)
                                 list.titles(), [&](int i) {
                                     return numberedText(textIndex, texts, list.record(i));
                                 });
+    entry.path = "lists/frm05-" + zeroPadded(item, 2);
     entry.place.kind = "frm05";
     entry.place.currentItem = item;
     return entry;
@@ -86,6 +87,8 @@ std::vector<TextEntry> fixedListEntries(const ContentDir& dir, const Fault& faul
         entries.push_back(listEntry("frm34 categories", {}, list.titles(), [&](int i) {
             return categoryText(index, texts, list.record(i));
         }));
+        entries.back().path = "lists/frm34";
+        entries.back().label = "Category " + std::to_string(category);
         entries.back().place.kind = "frm34";
     }
 
@@ -108,6 +111,7 @@ std::vector<TextEntry> fixedListEntries(const ContentDir& dir, const Fault& faul
                                     list.titles(), [&](int i) {
                                         return blockText(index, texts, list.record(i));
                                     }));
+        entries.back().path = "lists/frm33";
         entries.back().place.kind = "frm33";
         entries.back().place.currentItem = item;
     }
@@ -129,6 +133,7 @@ std::vector<TextEntry> fixedListEntries(const ContentDir& dir, const Fault& faul
             title.resize(title.size() - 2);
     entries.push_back(listEntry("frm47 entries", {}, plain,
                                 [&](int i) { return entryText(index, texts, i); }));
+    entries.back().path = "lists/frm47";
     entries.back().place.kind = "frm47";
     return entries;
 }

@@ -1,15 +1,20 @@
 // The articles of the readers, for the catalogue of every text: each
 // reader's article files are read record by record, the whole text as the
-// reader shows it first, titled as the topic lists that open the reader
-// list it (an article no list names takes its first line as its title).
+// reader shows it first, a section for each of its sub-sections (under its
+// chooser caption where the chooser lists it), titled as the topic lists
+// that open the reader list it (an article no list names is left untitled).
+// And the topic index: its two levels of headings and,
+// under each second-level heading, the rows of the articles it opens.
 #include <map>
 #include <set>
 
 #include "reading/article.h"
 #include "reading/reader_files.h"
 #include "reading/reader_settings.h"
+#include "reading/topic_index.h"
 #include "reading/topic_list.h"
 #include "reading/topic_list_settings.h"
+#include "shell/globals.h"
 #include "shell/text_catalogue.h"
 #include "store/errors.h"
 
@@ -73,13 +78,30 @@ std::map<int, std::string> titlesFor(const ContentDir& dir, const ReaderSettings
     return titles;
 }
 
-std::string firstLine(const std::string& text)
+// The article's sections: each non-empty sub-section in pair order, headed
+// by its chooser caption where the chooser lists it; the whole text in one
+// section for an article without sub-sections.
+std::vector<TextSection> sectionsOf(const Article& article)
 {
-    const auto start = text.find_first_not_of("\r\n ");
-    if (start == std::string::npos)
-        return {};
-    const auto end = text.find_first_of("\r\n", start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::map<int, int> captions; // sub-section -> TitleTable entry
+    for (const ChooserEntry& entry : article.chooser())
+        if (entry.shows != 0)
+            captions.emplace(entry.shows, entry.caption);
+    std::vector<TextSection> sections;
+    for (int k = 1; k <= static_cast<int>(article.sections().size()); ++k) {
+        std::string part = article.cut(k);
+        if (part.empty())
+            continue;
+        const auto caption = captions.find(k);
+        TextSection section;
+        if (caption != captions.end())
+            section.heading = globals().titleTable.entry(caption->second);
+        section.text = std::move(part);
+        sections.push_back(std::move(section));
+    }
+    if (sections.empty())
+        sections.push_back({1, {}, article.text()});
+    return sections;
 }
 
 void readerTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& visit,
@@ -115,13 +137,18 @@ void readerTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& vi
             const std::string text = article.sections().empty() ? article.text() : article.whole();
             if (text.find_first_not_of("\r\n ") == std::string::npos)
                 continue;
+            std::vector<TextSection> sections =
+                article.sections().empty() ? std::vector<TextSection>{{1, {}, text}}
+                                           : sectionsOf(article);
             const int item = static_cast<int>(record) - reader.recordOffset;
             TextEntry entry;
             entry.kind = TextEntry::Kind::Article;
             entry.source = std::string(kind) + " articles";
             const auto title = titles.find(item);
-            entry.title = title != titles.end() ? title->second : firstLine(text);
-            entry.sections.push_back({1, {}, text});
+            if (title != titles.end())
+                entry.title = title->second;
+            entry.sections = std::move(sections);
+            entry.path = std::string("articles/") + kind + "/" + zeroPadded(record + 1, 4);
             entry.place.kind = kind;
             entry.place.currentItem = item;
             if (reader.openerFilesFor) {
@@ -136,7 +163,58 @@ void readerTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& vi
     }
 }
 
-const bool registered = registerTextSource("reading", readerTexts);
+// The topic index as one list: its headings, and the rows under each
+// second-level heading, which open the reader of the grouped topics.
+void topicIndexTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& visit,
+                     const std::function<void(const std::string&)>& fault)
+{
+    TopicIndex index;
+    try {
+        index.loadArticles(dir);
+        index.loadSpans(dir);
+        index.loadHeadings(dir);
+    } catch (const Error& e) {
+        fault(e.what());
+    }
+    const char* reader = topicListSettings("frm02").reader;
+    TextEntry entry;
+    entry.kind = TextEntry::Kind::List;
+    entry.source = "frm04 index";
+    entry.path = "lists/frm04";
+    entry.place.kind = "frm04";
+    const std::vector<std::string> level1 = index.level1();
+    for (int h = 0; h < static_cast<int>(level1.size()); ++h) {
+        entry.sections.push_back({1, level1[static_cast<std::size_t>(h)]});
+        try {
+            index.chooseLevel1(h);
+        } catch (const Error& e) {
+            fault(e.what());
+        }
+        const std::vector<std::string> level2 = index.level2();
+        const std::vector<int> numbers = index.level2Numbers();
+        for (std::size_t k = 0; k < level2.size() && k < numbers.size(); ++k) {
+            TextSection section{2, level2[k]};
+            try {
+                index.chooseLevel2(numbers[k]);
+            } catch (const Error& e) {
+                fault(e.what());
+            }
+            for (const IndexTitle& t : index.titles()) {
+                TextItem item;
+                item.title = t.title;
+                item.place.kind = reader;
+                item.place.currentItem = t.article;
+                section.items.push_back(std::move(item));
+            }
+            entry.sections.push_back(std::move(section));
+        }
+    }
+    if (!entry.sections.empty())
+        visit(std::move(entry));
+}
+
+const bool registered = registerTextSource("reading", readerTexts) &&
+                        registerTextSource("reading index", topicIndexTexts);
 
 } // namespace
 } // namespace ovta

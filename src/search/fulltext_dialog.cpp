@@ -61,13 +61,14 @@ void openTextPlace(const TextPlace& place, const ContentDir& dir)
 {
     if (trace::enabled())
         trace::line("fulltext open " + place.kind + " CurrentItem=" +
-                    std::to_string(place.currentItem));
+                    std::to_string(place.currentItem) + " node=" + std::to_string(place.node));
     globals().CurrentItem = place.currentItem;
     globals().CurrentBook = place.currentBook;
     if (!place.openerFilesFor.empty())
         loadReaderFiles(openerFiles(place.openerFilesFor), dir,
                         {place.locators.c_str(), place.sections.c_str(), place.articles.c_str()});
     openKind(place.kind);
+    openHeading(place);
 }
 
 void openFullTextSearch()
@@ -281,7 +282,8 @@ void Tfind::openHit(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= hits_.size())
         return;
-    chosenPlace() = fullTextBuilder().index().document(hits_[row].document).place;
+    const FullTextHit& hit = hits_[static_cast<std::size_t>(row)];
+    chosenPlace() = fullTextBuilder().index().document(hit.document).placeAt(hit.offset);
     closeModal();
 }
 

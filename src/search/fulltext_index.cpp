@@ -102,13 +102,33 @@ std::u16string foldForSearch(std::u16string_view text)
     return folded;
 }
 
-const std::string& Document::headingAt(std::size_t offset) const
+namespace {
+
+// The heading whose part holds `offset`, or null before the first.
+const DocumentHeading* headingOver(const std::vector<DocumentHeading>& headings,
+                                   std::size_t offset)
 {
-    static const std::string none;
     const auto after =
         std::upper_bound(headings.begin(), headings.end(), offset,
                          [](std::size_t at, const DocumentHeading& h) { return at < h.offset; });
-    return after == headings.begin() ? none : std::prev(after)->heading;
+    return after == headings.begin() ? nullptr : &*std::prev(after);
+}
+
+} // namespace
+
+const std::string& Document::headingAt(std::size_t offset) const
+{
+    static const std::string none;
+    const DocumentHeading* h = headingOver(headings, offset);
+    return h ? h->heading : none;
+}
+
+TextPlace Document::placeAt(std::size_t offset) const
+{
+    TextPlace at = place;
+    if (const DocumentHeading* h = headingOver(headings, offset); h && h->node != 0)
+        at.node = h->node;
+    return at;
 }
 
 void FullTextIndex::add(Document document)

@@ -20,10 +20,12 @@
 
 namespace ovta {
 
-// A heading inside a document's text, from `offset` (UTF-16 units) on.
+// A heading inside a document's text, from `offset` (UTF-16 units) on; in a
+// book, its node (a heading without a title still starts its own part).
 struct DocumentHeading {
     std::size_t offset = 0;
     std::string heading; // UTF-8
+    int node = 0;
 };
 
 struct Document {
@@ -34,6 +36,9 @@ struct Document {
 
     // The heading the text stands under at `offset`; empty before the first.
     const std::string& headingAt(std::size_t offset) const;
+    // Where a hit at `offset` opens: the document's place, at the book
+    // heading the text stands under.
+    TextPlace placeAt(std::size_t offset) const;
 };
 
 struct FullTextHit {

@@ -120,6 +120,60 @@ TEST_F(BookKeysTest, PageKeysMoveTheBodyAndTheArrowsStayOnTheStrip)
     EXPECT_EQ(v->lmtn->rows()[0], "l0") << "the arrows do not scroll the text";
 }
 
+// The article run steps with Ctrl and the keys that move up and down, as
+// its two hot spots (previous above, next below) do; the plain keys keep
+// walking the strip and paging the text.
+TEST_F(BookKeysTest, CtrlWithUpOrDownStepsThroughTheArticleRun)
+{
+    std::vector<Heading> headings = outline({1, 1});
+    headings[0].x = 2; // articles 2..5; 4 is empty and passed over
+    headings[0].y = 5;
+    book(BookScreen::Frm410, 0, headings);
+    std::string longText;
+    for (int i = 0; i < 20; ++i)
+        longText += "l" + std::to_string(i) + "\r\n";
+    test::writeArticleTexts(content, {"one", longText, "three", "", "five"});
+    Tfrm410* v = open<Tfrm410>(0, 0);
+    press(v, Qt::Key_Down);
+    press(v, Qt::Key_Return);
+    ASSERT_EQ(v->lmtn->rows()[0], "l0");
+    press(v, Qt::Key_PageDown);
+    EXPECT_EQ(v->lmtn->rows()[0], "l5") << "Page Down alone pages the text";
+
+    const struct {
+        const char* name;
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {{"Ctrl+Down", Qt::Key_Down, "three"},
+                 {"Ctrl+Page Down past the empty one", Qt::Key_PageDown, "five"},
+                 {"Ctrl+Down at the end", Qt::Key_Down, "five"},
+                 {"Ctrl+Up past the empty one", Qt::Key_Up, "three"},
+                 {"Ctrl+Page Up", Qt::Key_PageUp, nullptr},
+                 {"Ctrl+Up at the start", Qt::Key_Up, nullptr}};
+    for (const auto& s : steps) {
+        pressWith(v, s.key, Qt::ControlModifier);
+        if (s.shown)
+            EXPECT_EQ(v->lmtn->text(), s.shown) << s.name;
+        else
+            EXPECT_EQ(v->lmtn->rows()[0], "l0") << s.name << ": the first article, from its top";
+    }
+    EXPECT_EQ(framed(v), "n1") << "Ctrl with the arrows leaves the frame";
+    press(v, Qt::Key_Down);
+    EXPECT_EQ(framed(v), "n2") << "the plain arrow still walks the strip";
+    EXPECT_EQ(v->lmtn->rows()[0], "l0");
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// Screens without an article run keep Ctrl with the arrows as the arrows.
+TEST_F(BookKeysTest, CtrlWithTheArrowsWalksTheStripWhereThereIsNoArticleRun)
+{
+    book(BookScreen::Frm7, 2, outline({1, 1}));
+    Tfrm7* v = open<Tfrm7>(2);
+    pressWith(v, Qt::Key_Down, Qt::ControlModifier);
+    pressWith(v, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(framed(v), "n2");
+}
+
 TEST_F(BookKeysTest, TheQuestionListPagesAsAListBoxAndEnterOpensOnlyAQuestion)
 {
     std::vector<Heading> headings = outline({1, 1});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -173,6 +174,58 @@ TEST(BookTree, ChildrenScanStopsAtTheFirstNodeNotDeeper)
         tree.children(c.node, c.column, 50, "column", children);
         EXPECT_EQ(nodesOf(children), c.children);
     }
+}
+
+// The path to a heading is what clicking down the columns reaches: each
+// step is one of the children the step before shows.
+TEST(BookTree, PathToAHeadingOpensItsAncestorsColumnByColumn)
+{
+    const struct {
+        const char* name;
+        std::vector<int> levels;
+        int node;
+        std::vector<int> path;
+    } cases[] = {
+        {"a level-1 heading", {1, 2, 1}, 3, {3}},
+        {"deeper siblings passed over", {1, 2, 3, 3, 2, 3, 4}, 7, {1, 5, 6, 7}},
+        {"the nearest parent, not an earlier one", {1, 2, 1, 2, 3}, 5, {3, 4, 5}},
+        {"a skipped level stops at the shown ancestor", {1, 2, 4}, 3, {1, 2}},
+        {"a level 0 between cuts it off", {1, 0, 2}, 3, {}},
+        {"a level 0 heading", {1, 0}, 2, {}},
+        {"nothing above the first heading", {2, 1}, 1, {}},
+        {"levels past 10 stop under column 10",
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+         11,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"outside the book", {1, 2}, 3, {}},
+        {"node 0", {1, 2}, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Book book(NodeLayout::Articles32, outline(c.levels));
+        BookTree tree(NodeLayout::Articles32, 20, 20);
+        tree.load(book.list, book.titles);
+        const std::vector<int> path = tree.pathTo(c.node);
+        EXPECT_EQ(path, c.path);
+        for (std::size_t i = 1; i < path.size(); ++i) {
+            std::vector<ColumnEntry> children;
+            tree.children(path[i - 1], static_cast<int>(i), 50, "column", children);
+            EXPECT_NE(std::find(children.begin(), children.end(),
+                                ColumnEntry{tree.title(path[i]), path[i]}),
+                      children.end())
+                << "step " << i;
+        }
+    }
+}
+
+TEST(BookTree, NoPathToAHeadingUnderALevelOneHeadingColumnOneHadNoRoomFor)
+{
+    const Book book(NodeLayout::Articles32, outline({1, 1, 2}));
+    BookTree tree(NodeLayout::Articles32, 10, 1);
+    EXPECT_THROW(tree.load(book.list, book.titles), RangeError);
+    ASSERT_EQ(tree.count(), 2);
+    EXPECT_EQ(tree.pathTo(1), std::vector<int>{1});
+    EXPECT_TRUE(tree.pathTo(2).empty());
 }
 
 TEST(BookTree, CapacitiesStopAtTheEntryThatDoesNotFitKeepingTheOthers)

@@ -1,6 +1,7 @@
 // The real reader on the demo content, on a private X display: each tree-book
 // screen reached from the main menu by the keys, a heading opened and an
 // article opened by clicks on frm14, and each screen left with Esc.
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -129,6 +130,37 @@ TEST_F(BooksRun, Frm14HeadingsAndPaneByKeysAlone)
     keys({"ctrl+c"}, 80);
     ASSERT_TRUE(reader->waitForLine("ovta: copy frm14 chars=", 10s)) << log();
     leave("frm11");
+}
+
+// A word only a deep heading of a body book holds, typed into the search
+// inside the texts: Enter on the hit opens that book with the strip opened
+// down to the heading, six columns deep, and its text in the pane.
+TEST_F(BooksRun, AFullTextHitOpensTheBookAtItsHeading)
+{
+    keys({"ctrl+f"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: activate find", 10s)) << log();
+    // "العالم حادث" on the shaping box's keys.
+    x->run({"xdotool", "type", "--delay", "80", "hguhgl ph]e"});
+    keys({"Return"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: fulltext search text=", 60s)) << log();
+    screenshot("fulltext_hits.png");
+    keys({"Down", "Return"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: fulltext open frm7 ", 10s)) << log();
+    std::string node;
+    for (const std::string& line : reader->lines())
+        if (line.starts_with("ovta: fulltext open frm7 "))
+            node = line.substr(line.find(" node=") + 6);
+    ASSERT_FALSE(node.empty() || node == "0") << log();
+    ASSERT_TRUE(reader->waitForLine("ovta: book frm7 heading node=" + node + " column=6", 10s))
+        << log();
+    // Opened by the strip's own clicks, column by column.
+    const std::string opened = "ovta: book frm7 open column=6 node=" + node;
+    EXPECT_TRUE(std::any_of(reader->lines().begin(), reader->lines().end(),
+                            [&](const std::string& line) { return line == opened; }))
+        << log();
+    screenshot("fulltext_frm7_heading.png");
+    keys({"Escape"}, 80);
+    ASSERT_TRUE(reader->waitForLine("ovta: activate falam1", 10s)) << log();
 }
 
 } // namespace

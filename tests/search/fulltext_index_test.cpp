@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "search/fulltext_builder.h"
+#include "search/fulltext_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,46 @@ TEST(FullTextDocumentTest, AHitKnowsTheHeadingItStandsUnder)
     EXPECT_EQ(d.headingAt(26), "الباب الأول");
     EXPECT_EQ(d.headingAt(27), "الباب الثاني");
     EXPECT_EQ(d.headingAt(1000), "الباب الثاني");
+}
+
+} // namespace
+} // namespace ovta
+
+namespace ovta {
+namespace {
+
+// A hit in a book opens the book at the heading whose part holds it, even
+// an untitled one; a hit in an article keeps the article's own place.
+TEST(FullTextDocumentTest, AHitInABookOpensAtTheHeadingItStandsUnder)
+{
+    TextEntry book;
+    book.kind = TextEntry::Kind::Book;
+    book.title = "\xC7"; // any glyph
+    book.sections = {{1, "", "", 1}, {1, "\xC7", "\xC8", 2}, {2, "", "\xC7", 3}, {2, "", "", 4}};
+    book.place.kind = "frm7";
+    book.place.currentBook = 5;
+    const Document d = documentOf(book);
+    const std::u16string text = utf8ToUtf16(d.text);
+    ASSERT_EQ(text.size(), 7u) << "heading, text and the untitled heading's text, apart";
+    const struct {
+        std::size_t offset;
+        int node;
+    } cases[] = {{0, 2}, {3, 2}, {5, 2}, {6, 3}, {100, 3}};
+    for (const auto& c : cases) {
+        const TextPlace at = d.placeAt(c.offset);
+        EXPECT_EQ(at.node, c.node) << c.offset;
+        EXPECT_EQ(at.kind, "frm7");
+        EXPECT_EQ(at.currentBook, 5);
+    }
+    EXPECT_EQ(d.headingAt(6), "") << "the untitled heading's part has no heading to show";
+
+    TextEntry article;
+    article.sections = {{1, {}, "\xC7\xC8"}};
+    article.place.kind = "frm03";
+    article.place.currentItem = 9;
+    const TextPlace at = documentOf(article).placeAt(1);
+    EXPECT_EQ(at.node, 0);
+    EXPECT_EQ(at.currentItem, 9);
 }
 
 } // namespace

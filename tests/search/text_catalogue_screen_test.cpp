@@ -57,8 +57,9 @@ TEST_F(TextCatalogueTest, HoldsTheTextsOfEveryFamilyOfTheDemoContent)
     const Seen seen = readAll();
     for (const char* source :
          {"frm03 articles", "frm13 articles", "frm46 articles", "frm65 articles", "frm83 articles",
-          "frm7 books", "frm63 books", "frm410 books", "frm05 sets", "frm34 categories",
-          "frm33 blocks", "frm47 entries"})
+          "frm7 books", "frm63 books", "frm410 books", "frm14 books", "frm43 books",
+          "frm64 books", "frm05 sets", "frm34 categories", "frm33 blocks", "frm47 entries",
+          "frm04 index"})
         EXPECT_GT(seen.entries.count(source) ? seen.entries.at(source) : 0, 0) << source;
     EXPECT_TRUE(seen.faults.empty()) << seen.faults.front();
     for (const auto& [source, entry] : seen.first) {
@@ -78,6 +79,47 @@ TEST_F(TextCatalogueTest, HoldsTheTextsOfEveryFamilyOfTheDemoContent)
         if (entry.kind == TextEntry::Kind::Book)
             EXPECT_FALSE(document.headings.empty()) << source;
     }
+}
+
+// Every entry is filed under a path of its own (the parts of one list
+// share theirs), and each row of a book or of the topic index that opens a
+// reader opens an article the catalogue holds, under the row's title.
+TEST_F(TextCatalogueTest, EveryEntryIsFiledAndEveryRowOpensAnEntry)
+{
+    std::map<std::string, std::string> sourceOf; // path -> source
+    std::set<std::pair<std::string, int>> articles;
+    std::vector<TextItem> rows;
+    std::size_t withText = 0;
+    forEachText(
+        ContentDir::current(),
+        [&](TextEntry entry) {
+            EXPECT_FALSE(entry.path.empty()) << entry.source;
+            const auto [at, fresh] = sourceOf.emplace(entry.path, entry.source);
+            EXPECT_TRUE(fresh || entry.kind == TextEntry::Kind::List) << entry.path;
+            EXPECT_EQ(at->second, entry.source) << entry.path;
+            if (entry.kind == TextEntry::Kind::Article)
+                articles.insert({entry.place.kind, entry.place.currentItem});
+            for (const TextSection& section : entry.sections)
+                rows.insert(rows.end(), section.items.begin(), section.items.end());
+            withText += entry.hasText() ? 1 : 0;
+            return true;
+        },
+        [](const std::string& fault) { ADD_FAILURE() << fault; });
+    std::size_t linked = 0;
+    for (const TextItem& row : rows) {
+        EXPECT_FALSE(row.title.empty());
+        if (row.place.kind != "frm03" && row.place.kind != "frm13" && row.place.kind != "frm65")
+            continue;
+        ++linked;
+        EXPECT_TRUE(articles.count({row.place.kind, row.place.currentItem}))
+            << row.place.kind << " " << row.place.currentItem;
+    }
+    EXPECT_GT(linked, 100u);
+    // The search reads the entries with text of their own, not the lists of rows.
+    std::size_t documents = 0;
+    collectFullTextDocuments(ContentDir::current(), [&](Document) { return ++documents, true; });
+    EXPECT_EQ(documents, withText);
+    EXPECT_LT(withText, sourceOf.size());
 }
 
 TEST_F(TextCatalogueTest, AnArticleOpensItsReaderAtThatArticle)

@@ -271,7 +271,7 @@ void Checker::readers()
 void Checker::books()
 {
     std::set<std::string> done;
-    for (BookScreen screen : kBookScreens) {
+    for (BookScreen screen : kAllBookScreens) {
         const ScreenSettings& s = screenSettings(screen);
         for (int number = 0; number <= kLastBookNumber; ++number) {
             const BookInfo info = bookInfo(screen, number);

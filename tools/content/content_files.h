@@ -29,18 +29,10 @@ inline constexpr TopicSource kTopicSources[] = {
 // The readers with files of their own; the others read their opener's.
 inline constexpr const char* kOwnFileReaders[] = {"frm13", "frm65", "frm83"};
 
-inline constexpr BookScreen kBookScreens[] = {BookScreen::Frm14, BookScreen::Frm43,
-                                              BookScreen::Frm64, BookScreen::Frm7,
-                                              BookScreen::Frm63, BookScreen::Frm410};
-
-// The highest book number any screen's table is looked up with.
-inline constexpr int kLastBookNumber = 40;
-
 // The two-pane reader with categories, the block list and the entry list.
 inline constexpr const char* kCategoryIndex = kFrm34Files.index;
 inline constexpr const char* kCategoryTitles = kFrm34Files.titles;
 inline constexpr const char* kCategoryTexts = kFrm34Files.texts;
-inline constexpr int kCategories = 7;
 inline constexpr const char* kBlockIndex = kFrm33Files.index;
 inline constexpr const char* kBlockTitles = kFrm33Files.titles;
 inline constexpr const char* kBlockTexts = kFrm33Files.texts;

@@ -1,19 +1,17 @@
-// A walk over everything a content directory holds for reading: the
-// articles the topic lists lead to, the tree books, and the list screens'
-// titles and texts. Everything is read through the same readers and tables
-// the screens use, so the walk sees the content as the reader shows it.
-// The exporter writes what it yields; the checker adds its own checks.
+// The documents of the export, made from the catalogue of every text: each
+// entry (or the entries filed under one path) one document, its
+// headings, texts and the items it lists, each item linked to the document
+// of the text it opens. The families know which files hold what; this only
+// lays their entries out.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "reading/reader_files.h"
-#include "reading/reader_settings.h"
+#include "shell/text_catalogue.h"
 #include "store/content_dir.h"
 #include "store/title_table.h"
 
@@ -54,32 +52,27 @@ struct WalkFault {
     std::string message;
 };
 
+// The document of the entries filed under one path, in catalogue order.
+// `linkOf` gives the path of the document a place opens, empty for none.
+Document exportDocument(const std::vector<TextEntry>& entries,
+                        const std::function<std::string(const TextPlace&)>& linkOf);
+
 class ContentWalk {
 public:
     explicit ContentWalk(const ContentDir& dir);
 
-    // Reads everything and hands each document to `sink` as it is done.
-    // Faults do not stop the walk: the document gets what could be read.
+    // Reads everything (the title table first: the catalogue's titles and
+    // captions come from it) and hands each document to `sink` in path
+    // order. Faults do not stop the walk: the document gets what could be
+    // read.
     void run(const std::function<void(Document&&)>& sink);
 
     const std::vector<WalkFault>& faults() const { return faults_; }
-    const TitleTable& titles() const { return titles_; }
+    const TitleTable& titles() const;
 
 private:
-    void articles(const std::function<void(Document&&)>& sink);
-    void books(const std::function<void(Document&&)>& sink);
-    void lists(const std::function<void(Document&&)>& sink);
-    void fault(std::string file, std::int64_t record, const std::exception& e);
-    static std::string articlePath(const char* reader, std::int64_t record);
-    Document articleDocument(const ReaderSettings& reader, const ReaderFileNames& names,
-                             const ReaderFiles& files, std::int64_t record,
-                             const std::string& title);
-
     const ContentDir& dir_;
-    TitleTable titles_;
     std::vector<WalkFault> faults_;
-    // Articles written already: the reader's locator list and the record.
-    std::set<std::pair<std::string, std::int64_t>> articlesDone_;
 };
 
 } // namespace ovta::tools
