@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -78,20 +80,73 @@ struct Series {
     }
 };
 
-double idleCpuPercent(const Process& p, int idleSeconds)
+// CPU time (ns, from the scheduler) and sleeps of every thread, and of the
+// user-interface thread (the one whose id is the process's).
+struct ThreadUse {
+    double allNs = 0, uiNs = 0;
+    long allSwitches = 0, uiSwitches = 0;
+};
+
+ThreadUse threadUse(pid_t pid)
+{
+    ThreadUse use;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code ec;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, ec)) {
+        double ns = 0;
+        std::ifstream(task.path() / "schedstat") >> ns;
+        long switches = 0;
+        std::ifstream status(task.path() / "status");
+        std::string line;
+        while (std::getline(status, line))
+            // Each time the thread went to sleep (being pushed off the CPU by
+            // other work is counted apart, as non-voluntary, and left out).
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                switches += std::atol(line.substr(line.find(':') + 1).c_str());
+        const bool ui = task.path().filename() == std::to_string(pid);
+        use.allNs += ns;
+        use.allSwitches += switches;
+        if (ui) {
+            use.uiNs += ns;
+            use.uiSwitches += switches;
+        }
+    }
+    return use;
+}
+
+struct IdleCpu {
+    double percent = -1;     // whole process, from its CPU time
+    double uiPercent = -1;   // the user-interface thread alone
+    double wakesPerSecond = -1;
+    double uiWakesPerSecond = -1;
+};
+
+IdleCpu idleCpu(const Process& p, int idleSeconds)
 {
     std::this_thread::sleep_for(3s);  // let the music start and caches settle
     const long cpu0 = p.cpuMs();
+    const ThreadUse use0 = threadUse(p.pid());
     const auto t0 = Clock::now();
     std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
     const long cpu1 = p.cpuMs();
-    return 100.0 * static_cast<double>(cpu1 - cpu0) / msSince(t0);
+    const ThreadUse use1 = threadUse(p.pid());
+    const double ms = msSince(t0);
+    IdleCpu idle;
+    idle.percent = 100.0 * static_cast<double>(cpu1 - cpu0) / ms;
+    idle.uiPercent = 100.0 * (use1.uiNs - use0.uiNs) / 1e6 / ms;
+    // Threads that ended in between take their switches with them: the
+    // figure is then a little low, never high.
+    idle.wakesPerSecond = static_cast<double>(use1.allSwitches - use0.allSwitches) * 1000.0 / ms;
+    idle.uiWakesPerSecond = static_cast<double>(use1.uiSwitches - use0.uiSwitches) * 1000.0 / ms;
+    return idle;
 }
+
 
 struct Idle {
     long rssKiB = -1;
     long anonKiB = -1;
     double cpuPercent = -1;
+    IdleCpu cpu;
     double exitMs = -1;
 };
 
@@ -116,7 +171,8 @@ Idle readerStartUp(XServer& x, Series& firstPicture, Series& menu, int idleSecon
         std::this_thread::sleep_for(3s);
         idle.rssKiB = p.residentKiB();
         idle.anonKiB = anonymousKiB(p.pid());
-        idle.cpuPercent = idleCpuPercent(p, idleSeconds);
+        idle.cpu = idleCpu(p, idleSeconds);
+        idle.cpuPercent = idle.cpu.percent;
         const auto t0 = Clock::now();
         sendKey(x, "Escape");
         if (p.wait(10s))
@@ -155,7 +211,8 @@ Idle bareWindow(XServer& x, Series& firstPaint, int idleSeconds)
         std::this_thread::sleep_for(3s);
         idle.rssKiB = p.residentKiB();
         idle.anonKiB = anonymousKiB(p.pid());
-        idle.cpuPercent = idleCpuPercent(p, idleSeconds);
+        idle.cpu = idleCpu(p, idleSeconds);
+        idle.cpuPercent = idle.cpu.percent;
     }
     return idle;
 }
@@ -163,21 +220,30 @@ Idle bareWindow(XServer& x, Series& firstPaint, int idleSeconds)
 // CPU over `idleSeconds` with another screen over the menu, reached from
 // the idle main menu with the given keys: the screen's own animations run
 // then, the menu's are stopped.
-double idleCpuOn(XServer& x, const std::vector<std::string>& keys, const char* readyAt,
-                 int idleSeconds)
+IdleCpu idleCpuOn(XServer& x, const std::vector<std::string>& keys, const char* readyAt,
+                  int idleSeconds)
 {
     Process p(readerArgv(), envFor(x));
     if (!p.waitForLine(IntroPainted, 30s))
-        return -1;
+        return {};
     sendKey(x, "Escape");
     if (!p.waitForLine(MenuPainted, 30s))
-        return -1;
+        return {};
     std::vector<std::string> argv{"xdotool", "key", "--delay", "60"};
     argv.insert(argv.end(), keys.begin(), keys.end());
     x.run(argv);
     if (!p.waitForLine(readyAt, 30s))
-        return -1;
-    return idleCpuPercent(p, idleSeconds);
+        return {};
+    return idleCpu(p, idleSeconds);
+}
+
+void idleRows(const char* where, const IdleCpu& cpu)
+{
+    std::printf("%-40s %15.2f\n", (std::string("CPU at idle ") + where + " (%)").c_str(),
+                cpu.percent);
+    std::printf("%-40s %15.2f\n", "  of it the user-interface thread (%)", cpu.uiPercent);
+    std::printf("%-40s %15.1f\n", "  wake-ups a second, all threads", cpu.wakesPerSecond);
+    std::printf("%-40s %15.1f\n", "  wake-ups a second, interface thread", cpu.uiWakesPerSecond);
 }
 
 void row(const char* name, const Series& reader, const Series& bare)
@@ -211,6 +277,12 @@ int main(int argc, char** argv)
                 bare.anonKiB / 1024.0);
     std::printf("%-40s %15.2f %15.2f\n", "CPU at idle main menu (%)", reader.cpuPercent,
                 bare.cpuPercent);
+    std::printf("%-40s %15.2f %15.2f\n", "  of it the user-interface thread (%)",
+                reader.cpu.uiPercent, bare.cpu.uiPercent);
+    std::printf("%-40s %15.1f %15.1f\n", "  wake-ups a second, all threads",
+                reader.cpu.wakesPerSecond, bare.cpu.wakesPerSecond);
+    std::printf("%-40s %15.1f %15.1f\n", "  wake-ups a second, interface thread",
+                reader.cpu.uiWakesPerSecond, bare.cpu.uiWakesPerSecond);
     std::printf("%-40s %15.0f\n", "Esc at the menu to process gone (ms)", reader.exitMs);
     std::printf("(the menu figure skips the intro with Esc as soon as it is painted; the skip\n"
                 " figure sends Esc half a second into the video; both include starting xdotool;\n"
@@ -218,12 +290,12 @@ int main(int argc, char** argv)
                 idleSeconds);
 
     // Menu positions: 4 is the section label with Tag 1 (frm41), 3 the about picture.
-    const double home = idleCpuOn(x, {"Down", "Down", "Down", "Down", "Return"},
-                                  "ovta: activate frm41", idleSeconds);
-    const double about = idleCpuOn(x, {"Down", "Down", "Down", "Return"}, "ovta: activate fabout",
-                                   idleSeconds);
-    std::printf("%-40s %15.2f\n", "CPU at idle section home (%)", home);
-    std::printf("%-40s %15.2f\n", "CPU at idle about screen (%)", about);
+    const IdleCpu home = idleCpuOn(x, {"Down", "Down", "Down", "Down", "Return"},
+                                   "ovta: activate frm41", idleSeconds);
+    const IdleCpu about = idleCpuOn(x, {"Down", "Down", "Down", "Return"},
+                                    "ovta: activate fabout", idleSeconds);
+    idleRows("section home", home);
+    idleRows("about screen", about);
     std::printf("(a home pans its 640x480 panorama once a second; the about screen scrolls its\n"
                 " band every 200 ms and its credits every 1.3 s)\n");
     return 0;

@@ -41,7 +41,9 @@ private:
 
 // Prints the column heads of measure()'s lines.
 void printHeads();
-// Runs `body` `runs` times; prints the median and the worst in ms.
+// Runs `body` `runs` times; prints the median and the worst in ms, of the
+// time on the clock and of the CPU time of this thread (which a loaded
+// machine does not stretch).
 void measure(const char* what, int runs, const std::function<void()>& body);
 // Lets queued work (releases, first activation) run.
 void settle();

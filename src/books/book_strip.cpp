@@ -157,7 +157,7 @@ void BookStrip::drawRow(int k, int j, const BookColumn& c, std::exception_ptr& f
     if (!changed)
         return;
     try {
-        icon->loadPicture(iconPicture(row.icon));
+        icon->setPicture(iconPictures_.get(iconPicture(row.icon)));
         icon->resize(icon->picture().size());
     } catch (const std::exception&) {
         // The drawn state is unknown: the next draw tries the picture again.

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "books/book_columns.h"
+#include "shell/content_pictures.h"
 #include "shell/controls.h"
 #include "shell/glyph_text.h"
 #include "shell/magnifier.h"
@@ -48,8 +49,9 @@ public:
 
     // Puts every row, icon, track and arrow on or off the strip as `columns`
     // holds them, and the strip where its position says. Icons are loaded
-    // from their picture files for each row whose heading or icon changed;
-    // a picture that cannot be loaded is thrown after the whole strip is drawn.
+    // from their picture files for each row whose heading or icon changed
+    // (each file read once for the strip's life); a picture that cannot be
+    // loaded is thrown after the whole strip is drawn.
     void draw(const BookColumns& columns);
 
     // The pressed look of an arrow (`Image1`, `Image2`), and none.
@@ -84,6 +86,7 @@ private:
     Magnifier magnifier_;
     int lineHeight_ = 0;
     std::array<std::array<Drawn, Rows>, Columns> drawn_{};
+    ContentPictures iconPictures_;
 };
 
 } // namespace ovta

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include "shell/backdrop.h"
 #include "shell/glyph_text.h"
@@ -30,6 +31,58 @@ QPointer<TForm6>& backdrop()
     return form;
 }
 
+// What the intro's picture does not need, done once it is on the display:
+// the fonts' entry in the system's font list (which loads the whole font
+// configuration) and the window icon (four pictures decoded).
+void finishStartUp()
+{
+    registerGlyphFonts();
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/art/app/ovta-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
+// Runs `then` once, from the event loop, after the first paint of `screen`
+// has been drawn and sent to the display; or as the screen goes, if it never
+// was painted.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* screen, std::function<void()> then)
+        : QObject(screen), then_(std::move(then))
+    {
+        screen->installEventFilter(this);
+    }
+    ~AfterFirstPaint() override { runLater(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Posted now, it runs when the paint in progress is done and
+            // flushed to the window.
+            runLater();
+        }
+        return false;
+    }
+
+private:
+    void runLater()
+    {
+        if (!then_)
+            return;
+        QTimer::singleShot(0, qApp, std::exchange(then_, nullptr));
+    }
+
+    std::function<void()> then_;
+};
+
+void afterFirstPicture(QWidget* screen, std::function<void()> then)
+{
+    new AfterFirstPaint(screen, std::move(then));
+}
+
 }  // namespace
 
 void requestTerminate()
@@ -50,7 +103,7 @@ void setTerminateHandler(std::function<void()> handler) { terminateHandler() = s
 void startUp()
 {
     loadPointerShapes();
-    installGlyphFonts();
+    readGlyphFonts();
     // Smooth glyph edges everywhere, for the run only.
     QFont font = QApplication::font();
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -59,15 +112,15 @@ void startUp()
     // The desktop entry's name, by which Wayland compositors and docks find
     // the program's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ovta"));
-    QIcon icon;
-    for (int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/art/app/ovta-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
 
     auto* form = new TForm6;
     backdrop() = form;
     createScreen<Tfirstflc>();
     createScreen<Tfalam1>();
+    if (Tfirstflc::instance)
+        afterFirstPicture(Tfirstflc::instance, finishStartUp);
+    else
+        finishStartUp();
     form->onFirstActivate = [] {
         if (Tfirstflc::instance)
             Tfirstflc::instance->showScreen();

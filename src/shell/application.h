@@ -11,8 +11,9 @@ void requestTerminate();
 void setTerminateHandler(std::function<void()> handler);
 
 // Everything up to the message loop: pointer shapes, glyph fonts, smoothing,
-// title, Form6, firstflc and falam1 in that order. Returns the backdrop's
-// show call to make once the loop runs.
+// title, Form6, firstflc and falam1 in that order, then the backdrop shown.
+// What the intro's picture does not need (the fonts' entry in the system's
+// font list, the window icon) follows once that picture is on the display.
 void startUp();
 // After the loop: every screen goes, then the fonts.
 void shutDown();

@@ -8,6 +8,7 @@
 #include "store/content_file.h"
 #include "store/errors.h"
 #include "shell/clipboard_text.h"
+#include "shell/content_pictures.h"
 #include "shell/error_report.h"
 #include "shell/pointer.h"
 
@@ -118,13 +119,7 @@ void ImageControl::showPartOf(const ImageControl& lit)
 
 void ImageControl::loadPicture(const std::string& contentName)
 {
-    // The store reads the bytes, so Qt never opens a content path itself.
-    const std::string bytes = ContentFile::readAll(ContentDir::current(), contentName);
-    QPixmap picture;
-    if (!picture.loadFromData(
-            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
-        failContent<FileError>(contentName, "is not a picture");
-    setPicture(picture);
+    setPicture(readContentPicture(contentName));
 }
 
 void ImageControl::paintEvent(QPaintEvent*)

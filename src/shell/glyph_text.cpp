@@ -54,11 +54,24 @@ qreal pixelSize(int pointSize)
 
 void installGlyphFonts()
 {
+    readGlyphFonts();
+    registerGlyphFonts();
+}
+
+void readGlyphFonts()
+{
     auto& fonts = installed();
     for (int i = 0; i < 2; ++i) {
         const auto face = i == 0 ? GlyphFace::Glyf01 : GlyphFace::Glyf02;
         fonts.data[i] = readFontFile(face);
-        if (!fonts.data[i].isEmpty())
+    }
+}
+
+void registerGlyphFonts()
+{
+    auto& fonts = installed();
+    for (int i = 0; i < 2; ++i) {
+        if (fonts.ids[i] < 0 && !fonts.data[i].isEmpty())
             fonts.ids[i] = QFontDatabase::addApplicationFontFromData(fonts.data[i]);
     }
 }

@@ -44,8 +44,16 @@ private:
 };
 
 // Installs "glyf01.ttf" and "glyf01b.ttf" from the content directory for
-// this run; a missing file is passed over silently.
+// this run; a missing file is passed over silently. The same as
+// readGlyphFonts() followed by registerGlyphFonts().
 void installGlyphFonts();
+// Reads the two font files: from then on the glyph faces draw.
+void readGlyphFonts();
+// Adds the faces read to the system's font list for the run. The first use
+// of the font list loads the whole font configuration (several ms), which
+// the screens' own drawing never needs; so start-up does this once the
+// first picture is on the display. Adding twice adds once.
+void registerGlyphFonts();
 // Removes them again; call only after every screen is gone.
 void removeGlyphFonts();
 

@@ -1,6 +1,7 @@
 #include "shell/intro.h"
 
 #include <QImage>
+#include <QImageReader>
 
 #include "shell/layout_picture.h"
 #include "store/errors.h"
@@ -15,10 +16,13 @@ Tfirstflc::Tfirstflc() : Screen(Kind)
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
     Image1 = new ImageControl(this, QStringLiteral("Image1"), QRect(0, 0, 640, 480));
-    // Shown once a run: read past the picture cache, so that it is not kept
-    // for the rest of the run once the intro has gone.
-    Image1->setPicture(QPixmap::fromImage(
-        QImage(layoutPictureFile(QStringLiteral("firstflc"), QStringLiteral("Image1")))));
+    // The first picture of the run. Shown once: read past the picture
+    // cache, so that it is not kept once the intro has gone. Read as what it
+    // is, without asking every image plugin (loading them all) first.
+    QImageReader still(layoutPictureFile(QStringLiteral("firstflc"), QStringLiteral("Image1"), "ppm"),
+                       "ppm");
+    still.setAutoDetectImageFormat(false);
+    Image1->setPicture(QPixmap::fromImage(still.read()));
     Image1->setPointer(2);
     Image1->onClick = [this](Control*) { Image1Click(); };
     p1 = new PanelControl(this, QStringLiteral("p1"), QRect(161, 120, 320, 240));

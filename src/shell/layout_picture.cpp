@@ -4,9 +4,9 @@
 
 namespace ovta {
 
-QString layoutPictureFile(const QString& screen, const QString& control)
+QString layoutPictureFile(const QString& screen, const QString& control, const char* type)
 {
-    return QStringLiteral(":/art/%1/%2.png").arg(screen, control);
+    return QStringLiteral(":/art/%1/%2.%3").arg(screen, control, QLatin1String(type));
 }
 
 QPixmap layoutPicture(const QString& screen, const QString& control)

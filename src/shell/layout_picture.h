@@ -1,6 +1,7 @@
 // The pictures stored with a screen's layout. They are resources
-// ":/art/<screen>/<control>.png", painted at build time; a missing one is
-// a null picture, which draws nothing.
+// ":/art/<screen>/<control>.png" (the first picture of a run ".ppm"),
+// painted at build time; a missing one is a null picture, which draws
+// nothing.
 #pragma once
 
 #include <QPixmap>
@@ -16,7 +17,8 @@ namespace ovta {
 class ImageControl;
 
 QPixmap layoutPicture(const QString& screen, const QString& control);
-QString layoutPictureFile(const QString& screen, const QString& control);
+QString layoutPictureFile(const QString& screen, const QString& control,
+                          const char* type = "png");
 
 inline QRect toRect(const layout::Box& b)
 {

@@ -4,6 +4,7 @@
 #include "shell/pointer_mark.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 #include <vector>
 
@@ -29,7 +30,11 @@ int loadPointerShapes()
     auto& table = shapes();
     table.clear();
     for (int n = 1;; ++n) {
-        QPixmap picture(QStringLiteral(":/art/cursors/%1.png").arg(n));
+        // Read as what they are: asking every image plugin first would load
+        // them all, before the first picture of the run.
+        QImageReader reader(QStringLiteral(":/art/cursors/%1.png").arg(n), "png");
+        reader.setAutoDetectImageFormat(false);
+        QPixmap picture = QPixmap::fromImage(reader.read());
         if (picture.isNull())
             break;
         // Enlarged with the screens, pixel for pixel. Marked as drawn for

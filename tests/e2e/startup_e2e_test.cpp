@@ -50,6 +50,14 @@ TEST_F(ReaderRun, EscDuringTheIntroSkipsToTheMenu)
             std::this_thread::sleep_for(100ms);
     }
     EXPECT_TRUE(titled) << "no window titled exactly \"ovta\"";
+    // The icon comes once the first picture is up.
+    bool icon = false;
+    for (int i = 0; i < 50 && !icon; ++i) {
+        icon = x->run({"sh", "-c", "xprop -name ovta _NET_WM_ICON | grep -q 'Icon (48 x 48)'"}) == 0;
+        if (!icon)
+            std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_TRUE(icon) << "the window has no icon";
     x->run({"xdotool", "key", "Escape"});
     const auto code = reader->wait(15s);
     ASSERT_TRUE(code.has_value()) << joined(reader->lines());

@@ -2,6 +2,7 @@
 // shapes the program loads at start.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -138,6 +139,28 @@ TEST_F(GlyphLabel, APipeInPlaceOfOneFontLeavesTheOtherInstalled)
     EXPECT_FALSE(GlyphFont::get(GlyphFace::Glyf01, 14).valid());
     EXPECT_TRUE(GlyphFont::get(GlyphFace::Glyf02, 14).valid());
     EXPECT_EQ(fifo.opens(), 0);
+}
+
+// Start-up reads the font files first (the faces draw at once) and adds them
+// to the system's font list later; adding twice must add once, so that one
+// removal takes them away again.
+TEST_F(GlyphLabel, ReadFacesDrawAtOnceAndAreListedOnceWhenRegistered)
+{
+    const auto listed = [] {
+        const QStringList families = QFontDatabase::families();
+        return std::make_pair(families.contains(QStringLiteral("Glyf01")),
+                              families.contains(QStringLiteral("Glyf02")));
+    };
+    removeGlyphFonts();
+    readGlyphFonts();
+    EXPECT_TRUE(GlyphFont::get(GlyphFace::Glyf01, 14).valid());
+    EXPECT_TRUE(GlyphFont::get(GlyphFace::Glyf02, 14).valid());
+    EXPECT_EQ(listed(), std::make_pair(false, false));
+    registerGlyphFonts();
+    EXPECT_EQ(listed(), std::make_pair(true, true));
+    registerGlyphFonts();
+    removeGlyphFonts();
+    EXPECT_EQ(listed(), std::make_pair(false, false));
 }
 
 TEST(PointerShapes, FiveShapesLoadWithTheirHotSpotAtTheTopLeft)

@@ -10,6 +10,7 @@
 
 #include "store/content_dir.h"
 #include "store/errors.h"
+#include "shell/content_pictures.h"
 #include "shell/controls.h"
 #include "support/fifo_stand_in.h"
 #include "support/fixture_dir.h"
@@ -77,6 +78,30 @@ TEST_F(ImageControlTest, AFileThatIsNoPictureOrCannotBeOpenedIsAFileErrorKeeping
         EXPECT_EQ(image.picture().size(), QSize(3, 2)) << "the picture shown stays";
     }
     EXPECT_EQ(fifo.opens(), 0);
+}
+
+// A screen's kept pictures (a book strip's icons): each file read on its
+// first show only; a file that fails is not kept, so it is read again (and
+// reported again) at the next show, and shows once it is repaired.
+TEST_F(ImageControlTest, KeptPicturesAreReadOnceAndFailuresAreReadAgain)
+{
+    content.write("data1/1/1.bmp", bmpBytes(QSize(3, 2), Qt::red));
+    content.write("data1/1/2.bmp", "not a picture");
+    ContentPictures pictures;
+    EXPECT_EQ(pictures.get("data1\\1\\1.bmp").toImage().pixelColor(2, 1), QColor(Qt::red));
+    std::filesystem::remove(content.path() / "data1/1/1.bmp");
+    EXPECT_EQ(pictures.get("data1\\1\\1.bmp").size(), QSize(3, 2));
+    for (int show = 0; show < 2; ++show) {
+        try {
+            pictures.get("data1\\1\\2.bmp");
+            ADD_FAILURE() << "no error at show " << show;
+        } catch (const FileError& e) {
+            EXPECT_STREQ(e.what(), "\"data1\\1\\2.bmp\": is not a picture");
+        }
+    }
+    content.write("data1/1/2.bmp", bmpBytes(QSize(1, 1), Qt::blue));
+    EXPECT_EQ(pictures.get("data1\\1\\2.bmp").toImage().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_THROW(pictures.get("data1\\1\\3.bmp"), FileError);
 }
 
 }  // namespace

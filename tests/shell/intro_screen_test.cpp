@@ -129,6 +129,21 @@ TEST_F(IntroTest, MissingVideoWithTheErrorBoxUpKeepsTheIntroUntilTheTickEnds)
     EXPECT_TRUE(menuOnTop());
 }
 
+// The still is the run's first picture, stored in a format of its own.
+TEST_F(IntroTest, TheStillFillsTheScreen)
+{
+    start(3000);
+    const QImage still = intro->Image1->picture().toImage();
+    ASSERT_EQ(still.size(), QSize(640, 480));
+    // Painted, not an empty frame: more than one colour across it.
+    const QRgb corner = still.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < still.height() && !varied; y += 16)
+        for (int x = 0; x < still.width() && !varied; x += 16)
+            varied = still.pixel(x, y) != corner;
+    EXPECT_TRUE(varied);
+}
+
 TEST_F(IntroTest, TheIntroSetsNoCaption)
 {
     start(3000);
