@@ -47,7 +47,7 @@ void TwoPaneTitles::scanCategory(const IndexList& index, const DataFile& titles,
 
 std::string numberedText(const IndexList& textIndex, const DataFile& texts, int number)
 {
-    const std::int64_t at = std::int64_t{16} * (number - 1);
+    const std::int64_t at = std::int64_t{16} * (std::int64_t{number} - 1);
     return texts.read(textIndex.field(at + 1), textIndex.field(at + 9));
 }
 

@@ -3,6 +3,7 @@
 // text pane's caption and the two pagers with their limits.
 #include "lists/two_pane_titles.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -90,7 +91,9 @@ TEST(TwoPaneTitles, ATextNumberOutsideTheTextIndexIsAConversionError)
     Numbered f({"a"}, {1}, {"only"});
     const IndexList texts = f.list("data\\xi");
     const DataFile data = f.data("data\\x");
-    for (int number : {0, 2, -5}) {
+    // The extremes a damaged title record can hold must not overflow the
+    // record arithmetic on the way to the same error.
+    for (int number : {0, 2, -5, INT_MIN, INT_MAX}) {
         SCOPED_TRACE(number);
         EXPECT_THROW(numberedText(texts, data, number), ConversionError);
     }
