@@ -31,7 +31,8 @@ TextEntry listEntry(const std::string& source, std::string title,
             text = textOf(i);
         } catch (const Error&) {
         }
-        entry.sections.push_back({1, titles[static_cast<std::size_t>(i)], std::move(text)});
+        entry.sections.push_back(
+            {.level = 1, .heading = titles[static_cast<std::size_t>(i)], .text = std::move(text)});
     }
     return entry;
 }

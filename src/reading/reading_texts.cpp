@@ -100,7 +100,7 @@ std::vector<TextSection> sectionsOf(const Article& article)
         sections.push_back(std::move(section));
     }
     if (sections.empty())
-        sections.push_back({1, {}, article.text()});
+        sections.push_back({.level = 1, .text = article.text()});
     return sections;
 }
 
@@ -138,7 +138,7 @@ void readerTexts(const ContentDir& dir, const std::function<bool(TextEntry)>& vi
             if (text.find_first_not_of("\r\n ") == std::string::npos)
                 continue;
             std::vector<TextSection> sections =
-                article.sections().empty() ? std::vector<TextSection>{{1, {}, text}}
+                article.sections().empty() ? std::vector<TextSection>{{.level = 1, .text = text}}
                                            : sectionsOf(article);
             const int item = static_cast<int>(record) - reader.recordOffset;
             TextEntry entry;
@@ -184,7 +184,7 @@ void topicIndexTexts(const ContentDir& dir, const std::function<bool(TextEntry)>
     entry.place.kind = "frm04";
     const std::vector<std::string> level1 = index.level1();
     for (int h = 0; h < static_cast<int>(level1.size()); ++h) {
-        entry.sections.push_back({1, level1[static_cast<std::size_t>(h)]});
+        entry.sections.push_back({.level = 1, .heading = level1[static_cast<std::size_t>(h)]});
         try {
             index.chooseLevel1(h);
         } catch (const Error& e) {
@@ -193,7 +193,7 @@ void topicIndexTexts(const ContentDir& dir, const std::function<bool(TextEntry)>
         const std::vector<std::string> level2 = index.level2();
         const std::vector<int> numbers = index.level2Numbers();
         for (std::size_t k = 0; k < level2.size() && k < numbers.size(); ++k) {
-            TextSection section{2, level2[k]};
+            TextSection section{.level = 2, .heading = level2[k]};
             try {
                 index.chooseLevel2(numbers[k]);
             } catch (const Error& e) {

@@ -39,13 +39,13 @@ struct TextItem {
 // either may be empty. Line ends are CR LF as the content writes them.
 struct TextSection {
     int level = 1;
-    std::string heading; // glyph text
-    std::string text;    // glyph text
-    int node = 0;        // a book's heading: its node number; 0 for none
+    std::string heading{}; // glyph text
+    std::string text{};    // glyph text
+    int node = 0;          // a book's heading: its node number; 0 for none
     // Texts that follow `text` each on its own (the further articles of a
     // run), and the rows the heading lists.
-    std::vector<std::string> further;
-    std::vector<TextItem> items;
+    std::vector<std::string> further{};
+    std::vector<TextItem> items{};
 };
 
 struct TextEntry {

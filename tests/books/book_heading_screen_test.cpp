@@ -180,8 +180,9 @@ TEST_F(BookHeadingTest, EachBookScreenOpensAtAHeadingAsClicksDownToItWould)
             const BookColumn& c = v->model().columns().column(k);
             ASSERT_NE(c.selectedRow, 0);
             EXPECT_EQ(c.row(c.selectedRow).node, target.node);
-            if (v->lmtn)
+            if (v->lmtn) {
                 EXPECT_EQ(v->lmtn->text(), "body of n" + std::to_string(target.node));
+            }
             EXPECT_EQ(v->cursor().column(), k) << "the keyboard goes on from the heading";
             EXPECT_EQ(v->cursor().row(), c.selectedRow);
             EXPECT_TRUE(v->keyFrame->isVisible());

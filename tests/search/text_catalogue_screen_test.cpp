@@ -76,8 +76,9 @@ TEST_F(TextCatalogueTest, HoldsTheTextsOfEveryFamilyOfTheDemoContent)
             const std::u16string heading = utf8ToUtf16(h.heading);
             EXPECT_EQ(text.substr(h.offset, heading.size()), heading) << source;
         }
-        if (entry.kind == TextEntry::Kind::Book)
+        if (entry.kind == TextEntry::Kind::Book) {
             EXPECT_FALSE(document.headings.empty()) << source;
+        }
     }
 }
 
