@@ -1,4 +1,10 @@
 // Screens make their players here, so tests can hand out scripted fakes.
+//
+// The real player lives in the media module ("ovta-media.so"), loaded at the
+// first open() of a player, not when the player is made: the reader starts
+// without the media back-end. The module is looked for in the directory
+// named by OVTA_MEDIA_DIR when that is set, else beside the executable (a
+// build tree), else in ../lib/ovta from it (an installed tree).
 #pragma once
 
 #include <functional>
@@ -13,5 +19,9 @@ std::unique_ptr<MediaPlayer> createMediaPlayer();
 using MediaPlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
 // nullptr restores the real player.
 void setMediaPlayerFactory(MediaPlayerFactory factory);
+
+// Loads the media module (once) and makes a real player from it; throws
+// MediaError saying why when the module cannot be loaded.
+std::unique_ptr<MediaPlayer> makeModulePlayer();
 
 }  // namespace ovta

@@ -1,0 +1,86 @@
+#include "shell/lazy_media_player.h"
+
+#include <QWidget>
+
+namespace ovta {
+
+LazyMediaPlayer::LazyMediaPlayer(Maker make) : make_(std::move(make)) {}
+
+LazyMediaPlayer::~LazyMediaPlayer() = default;
+
+void LazyMediaPlayer::setFileName(const QString& contentName)
+{
+    fileName_ = contentName;
+    if (real_)
+        real_->setFileName(contentName);
+}
+
+QString LazyMediaPlayer::fileName() const { return fileName_; }
+
+void LazyMediaPlayer::open()
+{
+    if (!real_) {
+        std::unique_ptr<MediaPlayer> made;
+        try {
+            made = make_();
+        } catch (const MediaError& e) {
+            traceOpen();
+            if (trace::enabled())
+                trace::line(std::string("media error ") + e.what());
+            throw openError(QString::fromStdString(e.what()));
+        }
+        if (!made) {
+            traceOpen();
+            throw openError(QStringLiteral("no media player"));
+        }
+        real_ = std::move(made);
+        real_->onError([this](const QString& text) { reportError(text); });
+        if (display_)
+            real_->setDisplay(display_);
+    }
+    real_->setFileName(fileName_);
+    real_->open();
+}
+
+void LazyMediaPlayer::close()
+{
+    if (real_)
+        real_->close();
+}
+
+bool LazyMediaPlayer::isOpen() const { return real_ && real_->isOpen(); }
+
+MediaPlayer& LazyMediaPlayer::openOne() const
+{
+    if (!real_)
+        throw notOpenError();
+    return *real_;
+}
+
+void LazyMediaPlayer::play() { openOne().play(); }
+
+void LazyMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
+{
+    openOne().playRange(fromMs, toMs);
+}
+
+void LazyMediaPlayer::pause() { openOne().pause(); }
+
+void LazyMediaPlayer::resume() { openOne().resume(); }
+
+std::int64_t LazyMediaPlayer::position() const { return openOne().position(); }
+
+std::int64_t LazyMediaPlayer::length() const { return openOne().length(); }
+
+void LazyMediaPlayer::setPosition(std::int64_t ms) { openOne().setPosition(ms); }
+
+bool LazyMediaPlayer::playing() const { return openOne().playing(); }
+
+void LazyMediaPlayer::setDisplay(QWidget* panel)
+{
+    display_ = panel;
+    if (real_)
+        real_->setDisplay(panel);
+}
+
+}  // namespace ovta

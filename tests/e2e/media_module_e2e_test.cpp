@@ -1,0 +1,55 @@
+// The reader without its media module: sound and video fail the way a
+// missing media file does (an error box naming the reason), and the reader
+// goes on to the menu and ends normally.
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "support/fixture_dir.h"
+#include "support/reader_run.h"
+
+namespace ovta::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class MediaModuleMissing : public ReaderRunTest {};
+
+TEST_F(MediaModuleMissing, MediaFailsWithAReportAndTheReaderGoesOnToTheMenu)
+{
+    FixtureDir empty;
+    Process reader({OVTA_BINARY, OVTA_DEMO_DIR},
+                   {"DISPLAY=" + x->display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb",
+                    "OVTA_MEDIA_DIR=" + empty.path().string()});
+    bool atMenu = false;
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (!atMenu && std::chrono::steady_clock::now() < deadline) {
+        const auto line = reader.readLine(2s);
+        if (!line)
+            continue;
+        if (line->rfind("ovta: error", 0) == 0) {
+            std::this_thread::sleep_for(300ms);
+            keys({"Return"});
+        }
+        atMenu = line->rfind("ovta: activate falam1", 0) == 0;
+    }
+    ASSERT_TRUE(atMenu) << "no main menu\n" << joined(reader.lines());
+    std::optional<int> code;
+    for (int i = 0; i < 4 && !code; ++i) {
+        std::this_thread::sleep_for(500ms);
+        keys({"Escape"});
+        code = reader.wait(3s);
+    }
+    ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
+    EXPECT_EQ(*code, 0) << joined(reader.lines());
+    int reports = 0;
+    for (const auto& line : reader.lines())
+        if (line.rfind("ovta: error", 0) == 0) {
+            ++reports;
+            EXPECT_NE(line.find("media support is not installed"), std::string::npos) << line;
+        }
+    EXPECT_GE(reports, 1) << joined(reader.lines());
+}
+
+}  // namespace
+}  // namespace ovta::test
