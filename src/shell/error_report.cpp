@@ -92,6 +92,9 @@ void guard(const std::function<void()>& handler)
     } counted;
     try {
         handler();
+    } catch (const MediaUnavailable& e) {
+        if (trace::enabled())
+            trace::line(std::string("error repeated text=") + e.what());
     } catch (const std::exception& e) {
         reportError(e.what());
     } catch (...) {

@@ -2,7 +2,16 @@
 
 #include <QWidget>
 
+#include <atomic>
+
 namespace ovta {
+namespace {
+
+// Media support missing is one fault of the installation: the first player
+// that meets it reports it, every later one fails the same way unreported.
+std::atomic<bool> unavailableReported{false};
+
+}  // namespace
 
 LazyMediaPlayer::LazyMediaPlayer(Maker make) : make_(std::move(make)) {}
 
@@ -27,11 +36,11 @@ void LazyMediaPlayer::open()
             traceOpen();
             if (trace::enabled())
                 trace::line(std::string("media error ") + e.what());
-            throw openError(QString::fromStdString(e.what()));
+            failUnavailable(QString::fromStdString(e.what()));
         }
         if (!made) {
             traceOpen();
-            throw openError(QStringLiteral("no media player"));
+            failUnavailable(QStringLiteral("no media player"));
         }
         real_ = std::move(made);
         real_->onError([this](const QString& text) { reportError(text); });
@@ -41,6 +50,16 @@ void LazyMediaPlayer::open()
     real_->setFileName(fileName_);
     real_->open();
 }
+
+void LazyMediaPlayer::failUnavailable(const QString& reason) const
+{
+    const MediaError error = openError(reason);
+    if (unavailableReported.exchange(true))
+        throw MediaUnavailable(error.what());
+    throw error;
+}
+
+void LazyMediaPlayer::forgetReportedFailure() { unavailableReported = false; }
 
 void LazyMediaPlayer::close()
 {

@@ -6,6 +6,8 @@
 // When the real player cannot be had (the module is missing or broken),
 // open() throws MediaError naming the file and the reason, the way a
 // missing media file fails; every other call acts as on a closed player.
+// Only the first such failure in the process is reported: later ones throw
+// MediaUnavailable, which stops the handler without a second report.
 #pragma once
 
 #include "shell/media_player.h"
@@ -39,11 +41,15 @@ public:
     bool playing() const override;
     void setDisplay(QWidget* panel) override;
 
+    // Tests: the next failure to get the real player is reported again.
+    static void forgetReportedFailure();
+
     // The real player once made (nullptr before the first open()).
     MediaPlayer* real() const { return real_.get(); }
 
 private:
     MediaPlayer& openOne() const;
+    [[noreturn]] void failUnavailable(const QString& reason) const;
 
     Maker make_;
     std::unique_ptr<MediaPlayer> real_;

@@ -40,6 +40,14 @@ public:
     using Error::Error;
 };
 
+// A media error the user has been told about already (media support missing
+// from the installation): the handler stops as for any media error, but the
+// central report does not show it again.
+class MediaUnavailable : public MediaError {
+public:
+    using MediaError::MediaError;
+};
+
 // Quotes a piece of content text for an error message, in double quotes:
 // printable ASCII stays, every other byte (and the quote and the backslash)
 // is shown as \xHH, so glyph text never garbles a message box.
