@@ -151,6 +151,10 @@ void LabelControl::setColor(const QColor& color)
 void LabelControl::setGlyphText(const std::string& glyphs, GlyphFace face, int pointSize,
                                 const QColor& color, Qt::Alignment alignment)
 {
+    // A handler that sets again what the label shows draws nothing.
+    if (glyphs == glyphs_ && face == face_ && pointSize == pointSize_ && color == textColor_ &&
+        alignment == alignment_)
+        return;
     glyphs_ = glyphs;
     face_ = face;
     pointSize_ = pointSize;
