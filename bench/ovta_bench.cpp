@@ -150,6 +150,16 @@ struct Idle {
     double exitMs = -1;
 };
 
+// Memory and CPU of a process left alone for a moment after its start.
+void settledFigures(const Process& p, int idleSeconds, Idle& idle)
+{
+    std::this_thread::sleep_for(3s);
+    idle.rssKiB = p.residentKiB();
+    idle.anonKiB = anonymousKiB(p.pid());
+    idle.cpu = idleCpu(p, idleSeconds);
+    idle.cpuPercent = idle.cpu.percent;
+}
+
 // Each start is measured on a quiet display: the previous process is gone
 // and the display has had a moment to release its windows, and the bare
 // window and the reader take turns, so that both see the same machine.
@@ -167,11 +177,7 @@ Idle bareWindow(XServer& x, Series& firstPaint, int idleSeconds)
     firstPaint.add(msSince(start));
     if (idleSeconds <= 0)
         return idle;
-    std::this_thread::sleep_for(3s);
-    idle.rssKiB = p.residentKiB();
-    idle.anonKiB = anonymousKiB(p.pid());
-    idle.cpu = idleCpu(p, idleSeconds);
-    idle.cpuPercent = idle.cpu.percent;
+    settledFigures(p, idleSeconds, idle);
     return idle;
 }
 
@@ -192,11 +198,7 @@ Idle readerStartUp(XServer& x, Series& firstPicture, Series& menu, int idleSecon
     menu.add(msSince(start));
     if (idleSeconds <= 0)
         return idle;
-    std::this_thread::sleep_for(3s);
-    idle.rssKiB = p.residentKiB();
-    idle.anonKiB = anonymousKiB(p.pid());
-    idle.cpu = idleCpu(p, idleSeconds);
-    idle.cpuPercent = idle.cpu.percent;
+    settledFigures(p, idleSeconds, idle);
     const auto t0 = Clock::now();
     sendKey(x, "Escape");
     if (p.wait(10s))

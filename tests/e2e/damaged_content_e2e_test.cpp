@@ -47,7 +47,6 @@ TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
     Process reader({OVTA_BINARY, copy.path().string()},
                    {"DISPLAY=" + x->display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb"});
     // Each error box is answered with Enter; Esc skips the intro.
-    int reports = 0;
     bool atMenu = false;
     const auto deadline = std::chrono::steady_clock::now() + 60s;
     bool skipped = false;
@@ -60,7 +59,7 @@ TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
             }
             continue;
         }
-        if (line->rfind("ovta: error", 0) == 0) {
+        if (isErrorReport(*line)) {
             std::this_thread::sleep_for(300ms);
             keys({"Return"});
         }
@@ -74,18 +73,10 @@ TEST_P(DamagedStart, ReachesTheMenuAndEndsWithExitCodeZero)
     EXPECT_EQ(damaged.fifoOpens(), 0) << "a named pipe was opened";
     // An error box may still be up over the menu: Esc answers it, and the
     // next Esc ends the run.
-    std::optional<int> code;
-    for (int i = 0; i < 4 && !code; ++i) {
-        std::this_thread::sleep_for(500ms);
-        keys({"Escape"});
-        code = reader.wait(3s);
-    }
+    const std::optional<int> code = escapeUntilExit(reader, 4, 3s, 500ms);
     ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
     EXPECT_EQ(*code, 0) << joined(reader.lines());
-    for (const auto& line : reader.lines())
-        if (line.rfind("ovta: error", 0) == 0)
-            ++reports;
-    EXPECT_LE(reports, 1) << "one fault, at most one report\n" << joined(reader.lines());
+    EXPECT_LE(errorReports(reader.lines()), 1) << "one fault, at most one report\n" << joined(reader.lines());
 }
 
 INSTANTIATE_TEST_SUITE_P(StartFiles, DamagedStart, ::testing::ValuesIn(kCases),
@@ -123,17 +114,10 @@ TEST_P(DamagedBookSound, TheBookOpensReportsOnceAndTheRunEndsWithExitCodeZero)
     screenshot(std::string("recitation_sound_") + damageName(GetParam()) + ".png");
     EXPECT_EQ(damaged.fifoOpens(), 0) << "a named pipe was opened";
     // Esc answers the error box, then leaves the book, the home and the run.
-    std::optional<int> code;
-    for (int i = 0; i < 8 && !code; ++i) {
-        keys({"Escape"});
-        code = reader.wait(1500ms);
-    }
+    const std::optional<int> code = escapeUntilExit(reader, 8, 1500ms);
     ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
     EXPECT_EQ(*code, 0) << joined(reader.lines());
-    int reports = 0;
-    for (const auto& line : reader.lines())
-        reports += line.rfind("ovta: error", 0) == 0;
-    EXPECT_EQ(reports, 1) << joined(reader.lines());
+    EXPECT_EQ(errorReports(reader.lines()), 1) << joined(reader.lines());
 }
 
 INSTANTIATE_TEST_SUITE_P(Recitation, DamagedBookSound,

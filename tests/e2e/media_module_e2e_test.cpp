@@ -29,28 +29,22 @@ TEST_F(MediaModuleMissing, MediaFailsWithAReportAndTheReaderGoesOnToTheMenu)
         const auto line = reader.readLine(2s);
         if (!line)
             continue;
-        if (line->rfind("ovta: error text=", 0) == 0) {
+        if (isErrorReport(*line)) {
             std::this_thread::sleep_for(300ms);
             keys({"Return"});
         }
         atMenu = line->rfind("ovta: activate falam1", 0) == 0;
     }
     ASSERT_TRUE(atMenu) << "no main menu\n" << joined(reader.lines());
-    std::optional<int> code;
-    for (int i = 0; i < 4 && !code; ++i) {
-        std::this_thread::sleep_for(500ms);
-        keys({"Escape"});
-        code = reader.wait(3s);
-    }
+    const std::optional<int> code = escapeUntilExit(reader, 4, 3s, 500ms);
     ASSERT_TRUE(code.has_value()) << "still running\n" << joined(reader.lines());
     EXPECT_EQ(*code, 0) << joined(reader.lines());
-    int reports = 0;
-    for (const auto& line : reader.lines())
-        if (line.rfind("ovta: error text=", 0) == 0) {
-            ++reports;
+    for (const auto& line : reader.lines()) {
+        if (isErrorReport(line)) {
             EXPECT_NE(line.find("media support is not installed"), std::string::npos) << line;
         }
-    EXPECT_EQ(reports, 1) << joined(reader.lines());
+    }
+    EXPECT_EQ(errorReports(reader.lines()), 1) << joined(reader.lines());
     const auto& lines = reader.lines();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
         return line.rfind("ovta: error repeated", 0) == 0 &&

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -49,6 +50,35 @@ protected:
             return nullptr;
         }
         return reader;
+    }
+
+    // Esc, then a wait of `wait` for the run to end, up to `presses` times
+    // (`pause` before each): an error box still up takes the first Esc, a
+    // screen over the menu the next. The exit code, or nothing if the run
+    // goes on.
+    std::optional<int> escapeUntilExit(Process& reader, int presses, std::chrono::milliseconds wait,
+                                       std::chrono::milliseconds pause = {})
+    {
+        std::optional<int> code;
+        for (int i = 0; i < presses && !code; ++i) {
+            std::this_thread::sleep_for(pause);
+            keys({"Escape"});
+            code = reader.wait(wait);
+        }
+        return code;
+    }
+
+    // An error report shown to the user, as the trace records it.
+    static bool isErrorReport(const std::string& line)
+    {
+        return line.rfind("ovta: error text=", 0) == 0;
+    }
+    static int errorReports(const std::vector<std::string>& lines)
+    {
+        int reports = 0;
+        for (const auto& line : lines)
+            reports += isErrorReport(line);
+        return reports;
     }
 
     // Presses the keys one after another (xdotool names: "Down", "Return").
