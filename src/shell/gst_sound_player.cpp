@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace ovta {
 
@@ -24,11 +25,12 @@ struct GstSoundPlayerBus {
 namespace {
 
 constexpr GstClockTime kOpenTimeout = 5 * GST_SECOND;
-// The sink's ring buffer: these pieces want no low latency, and a long
-// buffer lets the streaming thread sleep between refills. A pause still
-// stops the sound at once (the buffer is held, not played out).
-constexpr gint64 kSinkBufferUs = 500'000;
-constexpr gint64 kSinkLatencyUs = 100'000;
+// The sink's ring buffer: these pieces want no low latency, and long
+// segments let the streaming thread sleep between refills (it wakes once a
+// segment has played). A pause still stops the sound at once (the buffer
+// is held, not played out), and a range still ends on its last sample.
+constexpr gint64 kSinkBufferUs = 600'000;
+constexpr gint64 kSinkLatencyUs = 200'000;
 
 std::int64_t toMs(gint64 ns) { return ns / gint64(GST_MSECOND); }
 gint64 toNs(std::int64_t ms) { return gint64(ms) * gint64(GST_MSECOND); }
@@ -170,27 +172,36 @@ QString GstSoundPlayer::load(const std::string& path)
         return startFailure();
     pipeline_ = gst_pipeline_new(nullptr);
     gst_object_ref_sink(pipeline_);
-    const char* const names[] = {"filesrc", "decodebin", "audioconvert", "audioresample"};
-    GstElement* parts[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        parts[i] = gst_element_factory_make(names[i], nullptr);
-        if (!parts[i]) {
-            for (GstElement* made : parts)
-                if (made)
-                    gst_object_unref(made);
-            return QStringLiteral("GStreamer's %1 element is missing").arg(names[i]);
-        }
-    }
     GstElement* sink = makeSink();
     if (!sink)
         return QStringLiteral("GStreamer's fakesink element is missing");
-    auto [source, decode, convert, resample] = parts;
-    g_object_set(source, "location", path.c_str(), nullptr);
-    gst_bin_add_many(GST_BIN(pipeline_), source, decode, convert, resample, sink, nullptr);
+    gst_bin_add(GST_BIN(pipeline_), sink);
     gst_object_unref(sink);
-    if (!gst_element_link(source, decode) || !gst_element_link_many(convert, resample, sink, nullptr))
+    // The fake sink takes any sound as it comes; a real one may need it
+    // converted or resampled.
+    const bool fake = sinkName_ == QLatin1String("fakesink");
+    std::vector<const char*> names{"filesrc", "decodebin"};
+    if (!fake)
+        names.insert(names.end(), {"audioconvert", "audioresample"});
+    std::vector<GstElement*> parts;
+    for (const char* name : names) {
+        GstElement* part = gst_element_factory_make(name, nullptr);
+        if (!part)
+            return QStringLiteral("GStreamer's %1 element is missing").arg(name);
+        gst_bin_add(GST_BIN(pipeline_), part);
+        parts.push_back(part);
+    }
+    parts.push_back(sink);
+    GstElement* const source = parts[0];
+    GstElement* const decode = parts[1];
+    GstElement* const afterDecode = parts[2];
+    g_object_set(source, "location", path.c_str(), nullptr);
+    bool linked = gst_element_link(source, decode);
+    for (std::size_t i = 2; linked && i + 1 < parts.size(); ++i)
+        linked = gst_element_link(parts[i], parts[i + 1]);
+    if (!linked)
         return QStringLiteral("the sound pipeline cannot be linked");
-    g_signal_connect(decode, "pad-added", G_CALLBACK(linkDecoded), convert);
+    g_signal_connect(decode, "pad-added", G_CALLBACK(linkDecoded), afterDecode);
 
     GstBus* bus = gst_element_get_bus(pipeline_);
     gst_bus_set_sync_handler(bus, &GstSoundPlayerBus::sync, this, nullptr);
