@@ -32,8 +32,14 @@ constexpr GstClockTime kOpenTimeout = 5 * GST_SECOND;
 constexpr gint64 kSinkBufferUs = 600'000;
 constexpr gint64 kSinkLatencyUs = 200'000;
 
-std::int64_t toMs(gint64 ns) { return ns / gint64(GST_MSECOND); }
-gint64 toNs(std::int64_t ms) { return gint64(ms) * gint64(GST_MSECOND); }
+std::int64_t toMs(gint64 ns)
+{
+    return ns / gint64(GST_MSECOND);
+}
+gint64 toNs(std::int64_t ms)
+{
+    return gint64(ms) * gint64(GST_MSECOND);
+}
 
 // GStreamer is started once, at the first piece; empty when it started.
 const QString& startFailure()
@@ -72,7 +78,8 @@ void linkDecoded(GstElement*, GstPad* pad, gpointer convert)
         GstCaps* caps = gst_pad_get_current_caps(pad);
         if (!caps)
             caps = gst_pad_query_caps(pad, nullptr);
-        const GstStructure* s = caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
+        const GstStructure* s =
+            caps && gst_caps_get_size(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
         if (s && g_str_has_prefix(gst_structure_get_name(s), "audio/"))
             gst_pad_link(pad, target);
         if (caps)
@@ -122,8 +129,7 @@ void GstSoundPlayer::resetPlayState()
 
 GstElement* GstSoundPlayer::makeSink()
 {
-    GList* factories =
-        gst_element_factory_list_get_elements(
+    GList* factories = gst_element_factory_list_get_elements(
         GST_ELEMENT_FACTORY_TYPE_SINK | GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO, GST_RANK_MARGINAL);
     factories = g_list_sort(factories, gst_plugin_feature_rank_compare_func);
     GstElement* sink = nullptr;
@@ -216,7 +222,8 @@ QString GstSoundPlayer::load(const std::string& path)
         return text.isEmpty() ? QStringLiteral("not a playable media file") : text;
     }
     if (result == GST_STATE_CHANGE_ASYNC)
-        return QStringLiteral("the file did not load within %1 seconds").arg(kOpenTimeout / GST_SECOND);
+        return QStringLiteral("the file did not load within %1 seconds")
+            .arg(kOpenTimeout / GST_SECOND);
     const QString late = takeError();
     if (!late.isEmpty())
         return late;
@@ -288,10 +295,10 @@ void GstSoundPlayer::seekAndPlay(std::int64_t fromMs, std::int64_t stopMs)
     held_ = fromMs;
     startAt_.reset();
     pipelineStop_ = stopMs;
-    const bool sought = gst_element_seek(
-        pipeline_, 1.0, GST_FORMAT_TIME, GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-        GST_SEEK_TYPE_SET, toNs(fromMs), GST_SEEK_TYPE_SET,
-        stopMs < 0 ? gint64(GST_CLOCK_TIME_NONE) : toNs(stopMs));
+    const bool sought = gst_element_seek(pipeline_, 1.0, GST_FORMAT_TIME,
+                                         GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                         GST_SEEK_TYPE_SET, toNs(fromMs), GST_SEEK_TYPE_SET,
+                                         stopMs < 0 ? gint64(GST_CLOCK_TIME_NONE) : toNs(stopMs));
     if (!sought) {
         fail(QStringLiteral("the piece cannot be played from %1 ms").arg(fromMs));
         return;
@@ -481,7 +488,8 @@ void GstSoundPlayer::post(GstMessage* message)
     }
     // One queued call carries whatever has come by the time it runs.
     if (queue)
-        QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { drain(); }, Qt::QueuedConnection);
 }
 
 std::vector<GstSoundPlayer::Posted> GstSoundPlayer::takePosted()
@@ -515,7 +523,8 @@ void GstSoundPlayer::drain()
     for (const Posted& p : posted) {
         // A handler below may close the player, or report an error while
         // the user opens another piece: the rest are then the old one's.
-        const bool current = open_ && pipeline_ && sessionStart_ == session && p.generation >= session;
+        const bool current =
+            open_ && pipeline_ && sessionStart_ == session && p.generation >= session;
         if (current) {
             switch (GST_MESSAGE_TYPE(p.message)) {
             case GST_MESSAGE_EOS:

@@ -22,9 +22,9 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <string>
 #include <unistd.h>
 #include <utility>
-#include <string>
 #include <vector>
 
 namespace ovta {
@@ -54,12 +54,12 @@ std::string musicWave(int ms)
     u32(36 + bytes);
     out += "WAVEfmt ";
     u32(16);
-    u16(1);         // PCM
-    u16(1);         // mono
+    u16(1); // PCM
+    u16(1); // mono
     u32(rate);
-    u32(rate * 2);  // bytes a second
-    u16(2);         // block
-    u16(16);        // bits
+    u32(rate * 2); // bytes a second
+    u16(2);        // block
+    u16(16);       // bits
     out += "data";
     u32(bytes);
     out.append(bytes, '\0');
@@ -84,11 +84,14 @@ protected:
         clock.start();
         player.open();
         std::printf("[ measured ] open %s: %lld ms, length %lld ms, sink %s\n", qPrintable(name),
-                    static_cast<long long>(clock.elapsed()), static_cast<long long>(player.length()),
-                    qPrintable(player.sinkName()));
+                    static_cast<long long>(clock.elapsed()),
+                    static_cast<long long>(player.length()), qPrintable(player.sinkName()));
     }
 
-    static bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, kWaitMs); }
+    static bool waitFor(const std::function<bool()>& done)
+    {
+        return QTest::qWaitFor(done, kWaitMs);
+    }
 
     static bool waitForStop(GstSoundPlayer& player)
     {
@@ -212,9 +215,9 @@ TEST_F(GstSoundPlayerTest, FilesThatDoNotOpenThrowWithTheirNameAndLeaveItClosed)
     fs::create_directories(content.path() / "data1" / "folder.wav");
     const test::FifoStandIn pipe(content.path() / "data1" / "pipe.wav");
 
-    const char* const names[] = {"data1\\gone.wav",  "data1\\pipe.wav",   "data1\\corrupt.wav",
-                                 "data1\\text.wav",  "data1\\empty.wav",  "data1\\folder.wav",
-                                 "..\\tone.wav",     ""};
+    const char* const names[] = {
+        "data1\\gone.wav",  "data1\\pipe.wav",   "data1\\corrupt.wav", "data1\\text.wav",
+        "data1\\empty.wav", "data1\\folder.wav", "..\\tone.wav",       ""};
     GstSoundPlayer reused;
     for (const char* name : names) {
         SCOPED_TRACE(name);
