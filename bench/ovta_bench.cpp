@@ -170,34 +170,57 @@ struct Idle {
     double exitMs = -1;
 };
 
+// Each start is measured on a quiet display: the previous process is gone
+// and the display has had a moment to release its windows, and the bare
+// window and the reader take turns, so that both see the same machine.
+void settle() { std::this_thread::sleep_for(300ms); }
+
+// Start to the bare window's first paint; with `idleSeconds`, it then stays
+// for the memory and CPU figures.
+Idle bareWindow(XServer& x, Series& firstPaint, int idleSeconds)
+{
+    Idle idle;
+    const auto start = Clock::now();
+    Process p({BARE_BINARY}, envFor(x));
+    if (!p.waitForLine("ovta: paint bare", 30s))
+        return idle;
+    firstPaint.add(msSince(start));
+    if (idleSeconds <= 0)
+        return idle;
+    std::this_thread::sleep_for(3s);
+    idle.rssKiB = p.residentKiB();
+    idle.anonKiB = anonymousKiB(p.pid());
+    idle.cpu = idleCpu(p, idleSeconds);
+    idle.cpuPercent = idle.cpu.percent;
+    return idle;
+}
+
 // Start to the intro's first paint, and to the menu's first paint with Esc
-// sent as soon as the intro shows; the last run also stays at the idle menu
-// for the memory, CPU and exit figures.
+// sent as soon as the intro shows; with `idleSeconds`, it then stays at the
+// idle menu for the memory, CPU and exit figures.
 Idle readerStartUp(XServer& x, Series& firstPicture, Series& menu, int idleSeconds)
 {
     Idle idle;
-    for (int run = 0; run < Runs; ++run) {
-        const auto start = Clock::now();
-        Process p(readerArgv(), envFor(x));
-        if (!p.waitForLine(IntroPainted, 30s))
-            return idle;
-        firstPicture.add(msSince(start));
-        sendKey(x, "Escape");
-        if (!p.waitForLine(MenuPainted, 30s))
-            return idle;
-        menu.add(msSince(start));
-        if (run + 1 < Runs)
-            continue;
-        std::this_thread::sleep_for(3s);
-        idle.rssKiB = p.residentKiB();
-        idle.anonKiB = anonymousKiB(p.pid());
-        idle.cpu = idleCpu(p, idleSeconds);
-        idle.cpuPercent = idle.cpu.percent;
-        const auto t0 = Clock::now();
-        sendKey(x, "Escape");
-        if (p.wait(10s))
-            idle.exitMs = msSince(t0);
-    }
+    const auto start = Clock::now();
+    Process p(readerArgv(), envFor(x));
+    if (!p.waitForLine(IntroPainted, 30s))
+        return idle;
+    firstPicture.add(msSince(start));
+    sendKey(x, "Escape");
+    if (!p.waitForLine(MenuPainted, 30s))
+        return idle;
+    menu.add(msSince(start));
+    if (idleSeconds <= 0)
+        return idle;
+    std::this_thread::sleep_for(3s);
+    idle.rssKiB = p.residentKiB();
+    idle.anonKiB = anonymousKiB(p.pid());
+    idle.cpu = idleCpu(p, idleSeconds);
+    idle.cpuPercent = idle.cpu.percent;
+    const auto t0 = Clock::now();
+    sendKey(x, "Escape");
+    if (p.wait(10s))
+        idle.exitMs = msSince(t0);
     return idle;
 }
 
@@ -215,26 +238,6 @@ void skipDuringVideo(XServer& x, Series& skip)
             return;
         skip.add(msSince(t0));
     }
-}
-
-Idle bareWindow(XServer& x, Series& firstPaint, int idleSeconds)
-{
-    Idle idle;
-    for (int run = 0; run < Runs; ++run) {
-        const auto start = Clock::now();
-        Process p({BARE_BINARY}, envFor(x));
-        if (!p.waitForLine("ovta: paint bare", 30s))
-            return idle;
-        firstPaint.add(msSince(start));
-        if (run + 1 < Runs)
-            continue;
-        std::this_thread::sleep_for(3s);
-        idle.rssKiB = p.residentKiB();
-        idle.anonKiB = anonymousKiB(p.pid());
-        idle.cpu = idleCpu(p, idleSeconds);
-        idle.cpuPercent = idle.cpu.percent;
-    }
-    return idle;
 }
 
 // CPU over `idleSeconds` with another screen over the menu, reached from
@@ -290,8 +293,14 @@ int main(int argc, char** argv)
         return 1;
     }
     Series firstPicture, menu, skip, bareFirst;
-    const Idle bare = bareWindow(x, bareFirst, idleSeconds);
-    const Idle reader = readerStartUp(x, firstPicture, menu, idleSeconds);
+    Idle bare, reader;
+    for (int run = 0; run < Runs; ++run) {
+        const bool last = run + 1 == Runs;
+        bare = bareWindow(x, bareFirst, last ? idleSeconds : 0);
+        settle();
+        reader = readerStartUp(x, firstPicture, menu, last ? idleSeconds : 0);
+        settle();
+    }
     skipDuringVideo(x, skip);
 
     std::printf("%-40s %15s %15s\n", "median (worst) of 5 runs", "ovta", "bare Qt");

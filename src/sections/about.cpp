@@ -93,8 +93,7 @@ void Tfabout::FormActivate()
 void Tfabout::Timer2Timer()
 {
     Timer2->setInterval(200);
-    drawSpriteTick(band_, strip_, pan->canvas());
-    pan->update();
+    pan->showSpriteTick(band_, strip_);
 }
 
 void Tfabout::Timer1Timer()

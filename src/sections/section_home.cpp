@@ -123,22 +123,23 @@ void SectionHome::FormHide()
 void SectionHome::Timer1Timer()
 {
     Timer1->setInterval(1000);
-    if (canvas_.size() != size()) {
-        canvas_ = QPixmap(size());
-        canvas_.fill(kGround);
-    }
-    drawSpriteTick(panorama_, m1->picture(), canvas_);
-    update();
+    if (panoramaCells_.tick(panorama_, m1->picture()))
+        update();
+}
+
+QImage SectionHome::shownPanorama() const
+{
+    return panoramaCells_.empty() ? QImage() : panoramaCells_.picture(size(), kGround);
 }
 
 void SectionHome::paintEvent(QPaintEvent* event)
 {
-    if (canvas_.isNull()) {
+    if (panoramaCells_.empty()) {
         Screen::paintEvent(event);
         return;
     }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, canvas_);
+    panoramaCells_.paint(painter, rect(), kGround);
 }
 
 void SectionHome::hotSpotClick(Control* sender)

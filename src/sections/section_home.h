@@ -15,6 +15,7 @@
 #include "shell/hover_picture.h"
 #include "shell/keyboard_nav.h"
 #include "shell/screen.h"
+#include "shell/sprite_painter.h"
 #include "shell/sprite_strip.h"
 #include "shell/timer.h"
 
@@ -46,8 +47,9 @@ public:
     ImageControl* image(std::string_view name) const;
 
     const SpriteAnimation& panorama() const { return panorama_; }
-    // What the panorama drew last; empty before the first tick.
-    const QPixmap& canvas() const { return canvas_; }
+    // The panorama as the screen shows it now; a null image before the
+    // first tick.
+    QImage shownPanorama() const;
 
     void FormCreate() override;
     void FormActivate() override;
@@ -72,7 +74,7 @@ private:
     const HomeSettings& settings_;
     HomeState& state_;
     SpriteAnimation panorama_{25, 10};
-    QPixmap canvas_;
+    SpriteCells panoramaCells_;
     std::unique_ptr<KeyboardNav> nav_;
     HoverPicture exitHover_;
     std::map<std::string, PanelControl*, std::less<>> panels_;

@@ -151,6 +151,10 @@ void LabelControl::setColor(const QColor& color)
 void LabelControl::setGlyphText(const std::string& glyphs, GlyphFace face, int pointSize,
                                 const QColor& color, Qt::Alignment alignment)
 {
+    // A handler that sets again what the label shows draws nothing.
+    if (glyphs == glyphs_ && face == face_ && pointSize == pointSize_ && color == textColor_ &&
+        alignment == alignment_)
+        return;
     glyphs_ = glyphs;
     face_ = face;
     pointSize_ = pointSize;
@@ -159,28 +163,21 @@ void LabelControl::setGlyphText(const std::string& glyphs, GlyphFace face, int p
     update();
 }
 
-QPixmap& LabelControl::canvas()
+void LabelControl::showSpriteTick(SpriteAnimation& animation, const QPixmap& strip)
 {
-    if (canvas_.size() != size()) {
-        canvas_ = QPixmap(size());
-        canvas_.fill(color_.isValid() ? color_ : Qt::black);
-    }
-    return canvas_;
+    if (sprite_.tick(animation, strip))
+        update(sprite_.area().boundingRect());
 }
 
-void LabelControl::clearCanvas()
-{
-    canvas_ = QPixmap();
-    update();
-}
+QColor LabelControl::spriteGround() const { return color_.isValid() ? color_ : QColor(Qt::black); }
 
 void LabelControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!transparent_ && color_.isValid())
+    if (!sprite_.empty())
+        sprite_.paint(painter, rect(), spriteGround());
+    else if (!transparent_ && color_.isValid())
         painter.fillRect(rect(), color_);
-    if (!canvas_.isNull())
-        painter.drawPixmap(0, 0, canvas_);
     if (!glyphs_.empty()) {
         painter.setPen(textColor_);
         GlyphFont::get(face_, pointSize_).drawAligned(painter, rect(), glyphs_, alignment_);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/glyph_text.h"
+#include "shell/sprite_painter.h"
 
 namespace ovta {
 
@@ -84,8 +85,7 @@ private:
 
 // A label: transparent and caption-less it is an invisible click area;
 // opaque, it fills itself with its colour; with glyph text it draws that
-// in a glyph face. A canvas keeps what handlers draw on it until the label
-// is cleared.
+// in a glyph face. An animation shows its cells on it, over its colour.
 class LabelControl : public Control {
     Q_OBJECT
 
@@ -101,14 +101,16 @@ public:
     int glyphSize() const { return pointSize_; }
     const QColor& textColor() const { return textColor_; }
 
-    // Drawing surface of the label's own size, shown over its colour.
-    QPixmap& canvas();
-    void clearCanvas();
+    // One tick of `animation` from `strip`, shown from now on over the
+    // label's colour (black without one) until the next tick.
+    void showSpriteTick(SpriteAnimation& animation, const QPixmap& strip);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QColor spriteGround() const;
+
     bool transparent_ = false;
     QColor color_;
     std::string glyphs_;
@@ -116,7 +118,7 @@ private:
     int pointSize_ = 12;
     QColor textColor_ = Qt::black;
     Qt::Alignment alignment_ = Qt::AlignRight;
-    QPixmap canvas_;
+    SpriteCells sprite_;
 };
 
 // A plain container (hot-spot panels, the video window).

@@ -150,8 +150,7 @@ void Tfalam1::sectionTimer(int index)
     LabelControl* target = sections[i];
     if (!target)
         return;
-    drawSpriteTick(state().frames[i], strips[i]->picture(), target->canvas());
-    target->update();
+    target->showSpriteTick(state().frames[i], strips[i]->picture());
 }
 
 void Tfalam1::Label1Click(Control* sender)

@@ -4,6 +4,7 @@
 #include "shell/pointer_mark.h"
 
 #include <QGuiApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 #include <vector>
@@ -32,7 +33,13 @@ int loadPointerShapes()
     for (int n = 1;; ++n) {
         // Read as what they are: asking every image plugin first would load
         // them all, before the first picture of the run.
-        QImageReader reader(QStringLiteral(":/art/cursors/%1.png").arg(n), "png");
+        // The shapes are numbered from 1 up; the first number without a
+        // file ends the table (asked of the resources first, so that the end
+        // does not read as a failed read in the log).
+        const QString file = QStringLiteral(":/art/cursors/%1.png").arg(n);
+        if (!QFile::exists(file))
+            break;
+        QImageReader reader(file, "png");
         reader.setAutoDetectImageFormat(false);
         QPixmap picture = QPixmap::fromImage(reader.read());
         if (picture.isNull())

@@ -1,19 +1,89 @@
 #include "shell/sprite_painter.h"
 
+#include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 namespace ovta {
 
-void drawSpriteTick(SpriteAnimation& animation, const QPixmap& strip, QPixmap& target)
+namespace {
+
+// Neighbouring cells mostly show neighbouring slices: such a run is one copy
+// of the strip, not one per cell (a window shows at most two runs, split
+// where the strip wraps).
+std::vector<SpriteAnimation::Copy> joinedRuns(const std::vector<SpriteAnimation::Copy>& cells)
 {
-    const auto copies = animation.tick(strip.width(), strip.height());
-    if (copies.empty() || target.isNull())
+    std::vector<SpriteAnimation::Copy> runs;
+    for (const auto& c : cells) {
+        if (!runs.empty()) {
+            auto& run = runs.back();
+            const bool sameRow = c.srcY == run.srcY && c.dstY == run.dstY && c.height == run.height;
+            if (sameRow && c.srcX + c.width == run.srcX && c.dstX + c.width == run.dstX) {
+                run.srcX = c.srcX;
+                run.dstX = c.dstX;
+                run.width += c.width;
+                continue;
+            }
+            if (sameRow && run.srcX + run.width == c.srcX && run.dstX + run.width == c.dstX) {
+                run.width += c.width;
+                continue;
+            }
+        }
+        runs.push_back(c);
+    }
+    return runs;
+}
+
+bool sameArea(const SpriteAnimation::Copy& a, const SpriteAnimation::Copy& b)
+{
+    return a.dstX == b.dstX && a.dstY == b.dstY && a.width == b.width && a.height == b.height;
+}
+
+}  // namespace
+
+bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
+{
+    const auto cells = animation.tick(strip.width(), strip.height());
+    if (cells.empty())
+        return false;
+    strip_ = strip;
+    auto runs = joinedRuns(cells);
+    if (runs.size() != cells_.size() || !std::equal(runs.begin(), runs.end(), cells_.begin(), sameArea)) {
+        area_ = QRegion();
+        for (const auto& c : runs)
+            area_ += QRect(c.dstX, c.dstY, c.width, c.height);
+        restOf_ = QRect();
+    }
+    cells_ = std::move(runs);
+    return true;
+}
+
+void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground) const
+{
+    if (cells_.empty())
         return;
-    QPainter painter(&target);
+    if (restOf_ != target || target.isNull()) {
+        restOf_ = target;
+        rest_ = QRegion(target) - area_;
+    }
+    for (const QRect& r : rest_)
+        painter.fillRect(r, ground);
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const auto& copy : copies)
-        painter.drawPixmap(QRect(copy.dstX, copy.dstY, copy.width, copy.height), strip,
-                           QRect(copy.srcX, copy.srcY, copy.width, copy.height));
+    for (const auto& c : cells_)
+        painter.drawPixmap(QRect(c.dstX, c.dstY, c.width, c.height), strip_,
+                           QRect(c.srcX, c.srcY, c.width, c.height));
+    painter.restore();
+}
+
+QImage SpriteCells::picture(const QSize& size, const QColor& ground) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    paint(painter, QRect(QPoint(0, 0), size), ground);
+    return image;
 }
 
 }  // namespace ovta

@@ -1,17 +1,49 @@
-// Drawing one tick of a sprite-strip animation: the one place where the
-// slices of a strip picture are copied onto a target, for the main menu's
+// Showing one tick of a sprite-strip animation: the one place where the
+// slices of a strip picture are put on the display, for the main menu's
 // section labels, the section homes' panoramas and the about screen's band.
+//
+// A tick keeps the slices it shows and the widget draws them straight from
+// the strip when it paints: no picture of the whole target is kept and
+// copied again at every tick.
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
+#include <vector>
 
 #include "shell/sprite_strip.h"
 
+class QPainter;
+
 namespace ovta {
 
-// Steps `animation` one tick and copies the slices it shows from `strip`
-// onto `target`, plain pixels over plain pixels; what falls outside the
-// target is clipped. The caller repaints the widget that shows the target.
-void drawSpriteTick(SpriteAnimation& animation, const QPixmap& strip, QPixmap& target);
+class SpriteCells {
+public:
+    // Steps `animation` one tick and keeps the slices it shows from `strip`.
+    // A tick that shows nothing (an empty strip) keeps what was shown.
+    // Returns whether the cells changed (the caller repaints the widget).
+    bool tick(SpriteAnimation& animation, const QPixmap& strip);
+
+    bool empty() const { return cells_.empty(); }
+
+    // The area the cells cover, in the target's coordinates.
+    const QRegion& area() const { return area_; }
+
+    // Draws the cells, plain pixels over plain pixels, and fills the rest
+    // of `target` with `ground`, as a canvas of that colour would show.
+    void paint(QPainter& painter, const QRect& target, const QColor& ground) const;
+
+    // What the target shows, `size` big over `ground` (tests, grabs).
+    QImage picture(const QSize& size, const QColor& ground) const;
+
+private:
+    QPixmap strip_;
+    // The copies that show the cells, neighbours joined into runs.
+    std::vector<SpriteAnimation::Copy> cells_;
+    QRegion area_;
+    // The part of the last target painted that no cell covers.
+    mutable QRect restOf_;
+    mutable QRegion rest_;
+};
 
 }  // namespace ovta

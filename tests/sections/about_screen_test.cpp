@@ -108,7 +108,7 @@ TEST_F(AboutTest, BandShowsTwentyFiveSlicesClippedToItsLabel)
     about->Timer2->fire();
     EXPECT_EQ(about->Timer2->interval(), 200);
     EXPECT_EQ(about->band().frame(), 229);
-    const QImage band = about->pan->canvas().toImage();
+    const QImage band = about->pan->grab().toImage();
     ASSERT_EQ(band.size(), QSize(311, 102));
     // Cell n shows slice 204 + n on the first tick.
     for (int n : {1, 12, 24}) {

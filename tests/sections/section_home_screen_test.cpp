@@ -259,7 +259,7 @@ TEST_F(HomeTest, PanoramaDrawsTheWholeScreenAndRunsOnlyWhileActive)
     home->Timer1->fire();
     EXPECT_EQ(home->Timer1->interval(), 1000);
     EXPECT_EQ(home->panorama().frame(), 24);
-    const QImage drawn = home->canvas().toImage();
+    const QImage drawn = home->shownPanorama();
     ASSERT_EQ(drawn.size(), QSize(640, 480));
     for (int cell = 1; cell <= 10; ++cell) {
         // The first tick shows slices 15..24 in cells 1..10.

@@ -97,6 +97,51 @@ TEST_F(GlyphLabel, ByteOrderIsDrawnLeftToRightUnshaped)
     EXPECT_EQ(font.width(std::string("\x0A\x0D", 2)), 0);
 }
 
+TEST_F(GlyphLabel, SettingTheTextItShowsAlreadyDrawsNothing)
+{
+    // A credits tick sets every slot again; only the slots that change are
+    // drawn again.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } counter;
+    QWidget parent;
+    parent.resize(300, 40);
+    LabelControl label(&parent, "label", QRect(0, 0, 300, 40));
+    label.setColor(Qt::white);
+    const std::string word = encodeGlyphText("الموسوعة");
+    label.setGlyphText(word, GlyphFace::Glyf01, 14, Qt::red, Qt::AlignHCenter);
+    parent.show();
+    QCoreApplication::processEvents();
+    label.installEventFilter(&counter);
+    const struct {
+        const char* change;
+        std::string glyphs;
+        int pointSize;
+        QColor colour;
+        bool drawn;
+    } steps[] = {
+        {"the same again", word, 14, Qt::red, false},
+        {"another size", word, 15, Qt::red, true},
+        {"the same again", word, 15, Qt::red, false},
+        {"another colour", word, 15, Qt::yellow, true},
+        {"no text", std::string(), 15, Qt::yellow, true},
+        {"still no text", std::string(), 15, Qt::yellow, false},
+    };
+    for (const auto& step : steps) {
+        const int before = counter.paints;
+        label.setGlyphText(step.glyphs, GlyphFace::Glyf01, step.pointSize, step.colour,
+                           Qt::AlignHCenter);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(counter.paints > before, step.drawn) << step.change;
+    }
+}
+
 TEST_F(GlyphLabel, BoldFaceDrawsHeavier)
 {
     const std::string word = encodeGlyphText("سلام");

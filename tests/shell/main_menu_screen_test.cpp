@@ -150,7 +150,7 @@ TEST_F(MainMenuTest, AnimationTickDrawsTheStripOnTheLabel)
     strip.fill(Qt::red);
     menu->strips[0]->setPicture(strip);
     menu->timers[0]->fire();
-    const QImage drawn = menu->sections[0]->canvas().toImage();
+    const QImage drawn = menu->sections[0]->grab().toImage();
     EXPECT_EQ(drawn.pixelColor(5, 50), QColor(Qt::red));
     EXPECT_EQ(drawn.pixelColor(129, 50), QColor(Qt::red));
     EXPECT_NE(drawn.pixelColor(130, 50), QColor(Qt::red)) << "ten 13-pixel cells cover 130 columns";

@@ -108,8 +108,9 @@ TEST(TitleTable, FileThatCannotBeOpenedIsAFileErrorNamingItAndLeavesTheTableEmpt
         }
         EXPECT_EQ(table.filled(), 0);
         EXPECT_EQ(table.entry(1), "");
-        if (fifo)
+        if (fifo) {
             EXPECT_EQ(fifo->opens(), 0) << "the pipe must not even be opened";
+        }
     }
 }
 

@@ -1,0 +1,80 @@
+// Cells shown straight from the strip must look exactly like the cells
+// copied one by one onto a canvas, at every tick of a whole turn (the wrap
+// from the first slice back to the last included), and a tick that shows
+// nothing leaves the picture as it was.
+#include "shell/sprite_painter.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+namespace ovta {
+namespace {
+
+// A strip of `slices` slices, each of its own colour, with a line that
+// tells its columns apart.
+QPixmap numberedStrip(int slices, int width, int height)
+{
+    QImage strip(slices * width, height, QImage::Format_RGB32);
+    for (int k = 0; k < slices; ++k)
+        for (int x = 0; x < width; ++x)
+            for (int y = 0; y < height; ++y)
+                strip.setPixelColor(k * width + x, y,
+                                    QColor(k * 7 % 256, x * 19 % 256, y == x ? 255 : 40));
+    return QPixmap::fromImage(strip);
+}
+
+QImage cellByCell(const std::vector<SpriteAnimation::Copy>& copies, const QPixmap& strip,
+                  QImage canvas)
+{
+    QPainter painter(&canvas);
+    for (const auto& c : copies)
+        painter.drawPixmap(QRect(c.dstX, c.dstY, c.width, c.height), strip,
+                           QRect(c.srcX, c.srcY, c.width, c.height));
+    return canvas;
+}
+
+TEST(SpriteCells, ShowWhatCopyingEachCellWouldShowAtEveryTickOfATurn)
+{
+    const struct {
+        int slices, cells, width, height;
+        QSize target;
+    } cases[] = {
+        {26, 10, 13, 100, {131, 100}},  // a menu label: one column is never a cell
+        {230, 24, 13, 102, {311, 102}},  // the about screen's band
+        {25, 10, 64, 480, {640, 480}},   // a home's panorama
+        {3, 2, 5, 4, {10, 4}},           // the smallest strip that turns
+    };
+    const QColor ground(10, 22, 56);
+    for (const auto& tc : cases) {
+        const QPixmap strip = numberedStrip(tc.slices, tc.width, tc.height);
+        SpriteAnimation shown(tc.slices, tc.cells), reference(tc.slices, tc.cells);
+        SpriteCells cells;
+        QImage canvas(tc.target, QImage::Format_RGB32);
+        canvas.fill(ground);
+        for (int t = 0; t < tc.slices + 2; ++t) {
+            ASSERT_TRUE(cells.tick(shown, strip));
+            canvas = cellByCell(reference.tick(strip.width(), strip.height()), strip, canvas);
+            ASSERT_EQ(cells.picture(tc.target, ground), canvas)
+                << tc.slices << " slices, tick " << t;
+        }
+    }
+}
+
+TEST(SpriteCells, ATickOfAnEmptyStripStepsButKeepsThePicture)
+{
+    const QPixmap strip = numberedStrip(26, 13, 100);
+    SpriteAnimation animation(26, 10);
+    SpriteCells cells;
+    ASSERT_TRUE(cells.tick(animation, strip));
+    const QImage before = cells.picture({131, 100}, Qt::black);
+    const int frame = animation.frame();
+    EXPECT_FALSE(cells.tick(animation, QPixmap()));
+    EXPECT_NE(animation.frame(), frame);
+    EXPECT_EQ(cells.picture({131, 100}, Qt::black), before);
+}
+
+}  // namespace
+}  // namespace ovta
