@@ -18,7 +18,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # headless Wayland compositor.
 PACKAGES := cmake ninja-build g++ make pkg-config \
 	qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins \
-	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav \
+	gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav libgstreamer1.0-dev \
 	libgtest-dev libgmock-dev \
 	python3 python3-fonttools fonts-hosny-amiri ffmpeg \
 	xvfb xauth xdotool x11-utils imagemagick openbox wmctrl qt6-wayland \

@@ -16,6 +16,7 @@
 #include <string>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -85,6 +86,8 @@ struct Series {
 struct ThreadUse {
     double allNs = 0, uiNs = 0;
     long allSwitches = 0, uiSwitches = 0;
+    // Every other thread by id: its name and CPU time (ns).
+    std::map<std::string, std::pair<std::string, double>> others;
 };
 
 ThreadUse threadUse(pid_t pid)
@@ -109,6 +112,10 @@ ThreadUse threadUse(pid_t pid)
         if (ui) {
             use.uiNs += ns;
             use.uiSwitches += switches;
+        } else {
+            std::string name;
+            std::getline(std::ifstream(task.path() / "comm"), name);
+            use.others[task.path().filename().string()] = {name, ns};
         }
     }
     return use;
@@ -119,6 +126,10 @@ struct IdleCpu {
     double uiPercent = -1;   // the user-interface thread alone
     double wakesPerSecond = -1;
     double uiWakesPerSecond = -1;
+    // The thread besides the interface thread that used the most CPU (a
+    // media streaming thread while music plays).
+    std::string busiestOther;
+    double busiestOtherPercent = -1;
 };
 
 IdleCpu idleCpu(const Process& p, int idleSeconds)
@@ -138,6 +149,15 @@ IdleCpu idleCpu(const Process& p, int idleSeconds)
     // figure is then a little low, never high.
     idle.wakesPerSecond = static_cast<double>(use1.allSwitches - use0.allSwitches) * 1000.0 / ms;
     idle.uiWakesPerSecond = static_cast<double>(use1.uiSwitches - use0.uiSwitches) * 1000.0 / ms;
+    for (const auto& [id, thread] : use1.others) {
+        const auto before = use0.others.find(id);
+        const double ns = thread.second - (before == use0.others.end() ? 0 : before->second.second);
+        const double percent = 100.0 * ns / 1e6 / ms;
+        if (percent > idle.busiestOtherPercent) {
+            idle.busiestOtherPercent = percent;
+            idle.busiestOther = thread.first;
+        }
+    }
     return idle;
 }
 
@@ -242,6 +262,12 @@ IdleCpu idleCpuOn(XServer& x, const std::vector<std::string>& keys, const char* 
     return idleCpu(p, idleSeconds);
 }
 
+void busiestRow(const IdleCpu& cpu)
+{
+    std::printf("%-40s %15.2f  (%s)\n", "  busiest other thread (%)", cpu.busiestOtherPercent,
+                cpu.busiestOther.c_str());
+}
+
 void idleRows(const char* where, const IdleCpu& cpu)
 {
     std::printf("%-40s %15.2f\n", (std::string("CPU at idle ") + where + " (%)").c_str(),
@@ -249,6 +275,7 @@ void idleRows(const char* where, const IdleCpu& cpu)
     std::printf("%-40s %15.2f\n", "  of it the user-interface thread (%)", cpu.uiPercent);
     std::printf("%-40s %15.1f\n", "  wake-ups a second, all threads", cpu.wakesPerSecond);
     std::printf("%-40s %15.1f\n", "  wake-ups a second, interface thread", cpu.uiWakesPerSecond);
+    busiestRow(cpu);
 }
 
 void row(const char* name, const Series& reader, const Series& bare)
@@ -294,6 +321,7 @@ int main(int argc, char** argv)
                 reader.cpu.wakesPerSecond, bare.cpu.wakesPerSecond);
     std::printf("%-40s %15.1f %15.1f\n", "  wake-ups a second, interface thread",
                 reader.cpu.uiWakesPerSecond, bare.cpu.uiWakesPerSecond);
+    busiestRow(reader.cpu);
     std::printf("%-40s %15.0f\n", "Esc at the menu to process gone (ms)", reader.exitMs);
     std::printf("(the menu figure skips the intro with Esc as soon as it is painted; the skip\n"
                 " figure sends Esc half a second into the video; both include starting xdotool;\n"

@@ -26,29 +26,49 @@ void LazyMediaPlayer::setFileName(const QString& contentName)
 
 QString LazyMediaPlayer::fileName() const { return fileName_; }
 
+void LazyMediaPlayer::makeReal()
+{
+    const bool withDisplay = display_ != nullptr;
+    std::unique_ptr<MediaPlayer> made;
+    try {
+        made = make_(withDisplay);
+    } catch (const MediaError& e) {
+        traceOpen();
+        if (trace::enabled())
+            trace::line(std::string("media error ") + e.what());
+        failUnavailable(QString::fromStdString(e.what()));
+    }
+    if (!made) {
+        traceOpen();
+        failUnavailable(QStringLiteral("no media player"));
+    }
+    real_ = std::move(made);
+    realShowsPictures_ = withDisplay;
+    real_->onError([this](const QString& text) { reportError(text); });
+    if (display_)
+        real_->setDisplay(display_);
+}
+
 void LazyMediaPlayer::open()
 {
-    if (!real_) {
-        std::unique_ptr<MediaPlayer> made;
-        try {
-            made = make_();
-        } catch (const MediaError& e) {
-            traceOpen();
-            if (trace::enabled())
-                trace::line(std::string("media error ") + e.what());
-            failUnavailable(QString::fromStdString(e.what()));
-        }
-        if (!made) {
-            traceOpen();
-            failUnavailable(QStringLiteral("no media player"));
-        }
-        real_ = std::move(made);
-        real_->onError([this](const QString& text) { reportError(text); });
-        if (display_)
-            real_->setDisplay(display_);
-    }
+    if (!real_)
+        makeReal();
     real_->setFileName(fileName_);
     real_->open();
+}
+
+void LazyMediaPlayer::remakeForDisplay()
+{
+    const bool wasOpen = real_->isOpen();
+    const std::int64_t at = wasOpen ? real_->position() : 0;
+    const bool wasPlaying = wasOpen && real_->playing();
+    real_.reset();
+    if (!wasOpen)
+        return;  // the next open() makes the right one
+    open();
+    setPosition(at);
+    if (wasPlaying)
+        play();
 }
 
 void LazyMediaPlayer::failUnavailable(const QString& reason) const
@@ -98,8 +118,13 @@ bool LazyMediaPlayer::playing() const { return openOne().playing(); }
 void LazyMediaPlayer::setDisplay(QWidget* panel)
 {
     display_ = panel;
-    if (real_)
-        real_->setDisplay(panel);
+    if (!real_)
+        return;
+    if (panel && !realShowsPictures_) {
+        remakeForDisplay();
+        return;
+    }
+    real_->setDisplay(panel);
 }
 
 }  // namespace ovta

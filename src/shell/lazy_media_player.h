@@ -3,6 +3,11 @@
 // player. The real player lives in a module loaded at that first need, so
 // starting the reader never pays for the media back-end.
 //
+// The real player is made for what it has to do: with a display set at
+// that first open(), one that shows pictures; without, one for sound alone.
+// A display set later to a player made for sound replaces it by one that
+// shows pictures, on the same piece at the same place.
+//
 // When the real player cannot be had (the module is missing or broken),
 // open() throws MediaError naming the file and the reason, the way a
 // missing media file fails; every other call acts as on a closed player.
@@ -20,9 +25,9 @@ namespace ovta {
 
 class LazyMediaPlayer : public MediaPlayer {
 public:
-    // `make` returns the real player, or throws MediaError with the reason
-    // it cannot.
-    using Maker = std::function<std::unique_ptr<MediaPlayer>()>;
+    // `make` returns the real player (one that shows pictures when
+    // `withDisplay`), or throws MediaError with the reason it cannot.
+    using Maker = std::function<std::unique_ptr<MediaPlayer>(bool withDisplay)>;
     explicit LazyMediaPlayer(Maker make);
     ~LazyMediaPlayer() override;
 
@@ -49,10 +54,13 @@ public:
 
 private:
     MediaPlayer& openOne() const;
+    void makeReal();
+    void remakeForDisplay();
     [[noreturn]] void failUnavailable(const QString& reason) const;
 
     Maker make_;
     std::unique_ptr<MediaPlayer> real_;
+    bool realShowsPictures_ = false;
     QString fileName_;
     QPointer<QWidget> display_;
 };

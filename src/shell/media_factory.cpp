@@ -21,7 +21,8 @@ MediaPlayerFactory& factory()
     return f;
 }
 
-using CreateFn = MediaPlayer* (*)();
+// withDisplay: 1 for a player that shows a picture, 0 for sound alone.
+using CreateFn = MediaPlayer* (*)(int withDisplay);
 
 struct Module {
     CreateFn create = nullptr;
@@ -55,7 +56,7 @@ const Module& module()
                 m.failure = "media support cannot be loaded: " + library.errorString().toStdString();
                 return m;
             }
-            m.create = reinterpret_cast<CreateFn>(library.resolve("ovta_create_media_player"));
+            m.create = reinterpret_cast<CreateFn>(library.resolve("ovta_make_media_player"));
             if (!m.create)
                 m.failure = "media support is damaged: " + path.toStdString();
             if (trace::enabled())
@@ -70,12 +71,12 @@ const Module& module()
 
 }  // namespace
 
-std::unique_ptr<MediaPlayer> makeModulePlayer()
+std::unique_ptr<MediaPlayer> makeModulePlayer(bool withDisplay)
 {
     const Module& m = module();
     if (!m.create)
         throw MediaError(m.failure);
-    return std::unique_ptr<MediaPlayer>(m.create());
+    return std::unique_ptr<MediaPlayer>(m.create(withDisplay ? 1 : 0));
 }
 
 std::unique_ptr<MediaPlayer> createMediaPlayer()

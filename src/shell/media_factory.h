@@ -20,8 +20,9 @@ using MediaPlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
 // nullptr restores the real player.
 void setMediaPlayerFactory(MediaPlayerFactory factory);
 
-// Loads the media module (once) and makes a real player from it; throws
-// MediaError saying why when the module cannot be loaded.
-std::unique_ptr<MediaPlayer> makeModulePlayer();
+// Loads the media module (once) and makes a real player from it: one that
+// shows a picture in its display, or one for sound alone. Throws MediaError
+// saying why when the module cannot be loaded.
+std::unique_ptr<MediaPlayer> makeModulePlayer(bool withDisplay);
 
 }  // namespace ovta

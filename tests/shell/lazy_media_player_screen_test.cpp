@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace ovta {
 namespace {
@@ -17,8 +18,9 @@ TEST(LazyMediaPlayer, MakesTheRealPlayerAtTheFirstOpenAndHandsItWhatWasSetBefore
 {
     int made = 0;
     FakeMediaPlayer* fake = nullptr;
-    LazyMediaPlayer player([&] {
+    LazyMediaPlayer player([&](bool withDisplay) {
         ++made;
+        EXPECT_TRUE(withDisplay) << "a display was set before the first open";
         auto f = std::make_unique<FakeMediaPlayer>();
         f->addFile(QStringLiteral("data1\\a.wav"), 1000);
         f->addFailing(QStringLiteral("data1\\b.wav"), 1000, 500);
@@ -58,10 +60,74 @@ TEST(LazyMediaPlayer, MakesTheRealPlayerAtTheFirstOpenAndHandsItWhatWasSetBefore
                                         "play"}));
 }
 
+// Sound alone gets a player for sound; a display set later (rare) needs a
+// player that shows pictures, which takes over the piece where it stands.
+TEST(LazyMediaPlayer, MakesASoundPlayerWithoutADisplayAndReplacesItWhenOneIsSet)
+{
+    QWidget panel;
+    panel.setObjectName(QStringLiteral("p1"));
+    const struct {
+        const char* name;
+        bool opened;  // before the display is set
+        bool closed;
+        bool playing;
+        std::int64_t at;
+        QStringList replacementLog;  // what the player for pictures is asked at once
+    } cases[] = {
+        {"never opened", false, false, false, 0, {}},
+        {"closed", true, true, false, 0, {}},
+        {"stopped part way", true, false, false, 300,
+         {"setDisplay p1", "open data1\\kenor.wav", "setPosition 300"}},
+        {"playing", true, false, true, 400,
+         {"setDisplay p1", "open data1\\kenor.wav", "setPosition 400", "play"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::pair<bool, FakeMediaPlayer*>> made;  // withDisplay, player
+        LazyMediaPlayer player([&](bool withDisplay) {
+            auto f = std::make_unique<FakeMediaPlayer>();
+            f->addFile(QStringLiteral("data1\\kenor.wav"), 1000);
+            made.emplace_back(withDisplay, f.get());
+            return f;
+        });
+        player.setFileName(QStringLiteral("data1\\kenor.wav"));
+        if (c.opened) {
+            player.open();
+            player.setPosition(c.at);
+            if (c.playing)
+                player.play();
+            if (c.closed)
+                player.close();
+            ASSERT_EQ(made.size(), 1u);
+            EXPECT_FALSE(made[0].first);
+        }
+        player.setDisplay(&panel);
+        if (!c.opened || c.closed) {
+            EXPECT_FALSE(player.isOpen());
+            player.open();
+        }
+        ASSERT_EQ(made.size(), c.opened ? 2u : 1u);
+        FakeMediaPlayer* now = made.back().second;
+        EXPECT_TRUE(made.back().first);
+        EXPECT_EQ(now->display(), &panel);
+        EXPECT_TRUE(player.isOpen());
+        EXPECT_EQ(player.position(), c.at);
+        EXPECT_EQ(player.playing(), c.playing);
+        if (c.opened && !c.closed) {
+            EXPECT_EQ(now->log(), c.replacementLog);
+        }
+        // The player for pictures serves from now on, with or without a panel.
+        player.setDisplay(nullptr);
+        player.setDisplay(&panel);
+        player.open();
+        EXPECT_EQ(made.size(), c.opened ? 2u : 1u);
+    }
+}
+
 TEST(LazyMediaPlayer, WithoutTheModuleEveryOpenFailsButOnlyTheFirstIsReported)
 {
     LazyMediaPlayer::forgetReportedFailure();
-    const auto noModule = []() -> std::unique_ptr<MediaPlayer> {
+    const auto noModule = [](bool) -> std::unique_ptr<MediaPlayer> {
         throw MediaError("media support is not installed");
     };
     LazyMediaPlayer intro(noModule);

@@ -1,8 +1,9 @@
 // The media player contract: one table of scripts run against the scripted
-// fake the screen tests use and against the real player on the platform's
-// backend, so that the two cannot drift apart. The real player runs the
-// same scripts on pieces three times as long, with its positions allowed a
-// margin for its own clock.
+// fake the screen tests use and against each real player (the one over Qt
+// Multimedia that shows pictures, the one for sound alone straight on
+// GStreamer), so that none can drift apart. The real players run the same
+// scripts on pieces three times as long, with their positions allowed a
+// margin for their own clocks.
 #include <QString>
 #include <cctype>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "shell/gst_sound_player.h"
 #include "shell/qt_media_player.h"
 #include "store/content_dir.h"
 #include "support/fake_media_player.h"
@@ -86,7 +88,7 @@ const ScriptCase scriptCases[] = {
       "length 2000"}},
 };
 
-enum class Player { Fake, Real };
+enum class Player { Fake, Qt, Sound };
 
 // The real player plays each piece at three times the script's length.
 constexpr std::int64_t kRealScale = 3;
@@ -123,15 +125,20 @@ TEST_P(MediaPlayerContract, Runs)
     content.write("data1\\a.wav", test::waveBytes(1000 * kRealScale));
     content.write("data1\\b.wav", test::waveBytes(2000 * kRealScale));
     content.write("data1\\broken.avi", "this is not a video\r\n");
-    QtMediaPlayer player;
-    test::runScript(player, test::realClock(player, kRealScale, kRealTolerance), script.steps);
+    std::unique_ptr<MediaPlayer> player;
+    if (kind == Player::Qt)
+        player = std::make_unique<QtMediaPlayer>();
+    else
+        player = std::make_unique<GstSoundPlayer>();
+    test::runScript(*player, test::realClock(*player, kRealScale, kRealTolerance), script.steps);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, MediaPlayerContract,
-    ::testing::Combine(::testing::ValuesIn(scriptCases), ::testing::Values(Player::Fake, Player::Real)),
+    ::testing::Combine(::testing::ValuesIn(scriptCases), ::testing::Values(Player::Fake, Player::Qt, Player::Sound)),
     [](const auto& info) {
-        std::string name = std::get<1>(info.param) == Player::Fake ? "Fake_" : "Real_";
+        const Player kind = std::get<1>(info.param);
+        std::string name = kind == Player::Fake ? "Fake_" : kind == Player::Qt ? "Qt_" : "Sound_";
         for (char c : std::string(std::get<0>(info.param).name))
             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
