@@ -60,6 +60,9 @@ void installGlyphFonts()
 
 void readGlyphFonts()
 {
+    // Faces asked for before (without the files, or from other files) are
+    // made again from what is read now.
+    cache().clear();
     auto& fonts = installed();
     for (int i = 0; i < 2; ++i) {
         const auto face = i == 0 ? GlyphFace::Glyf01 : GlyphFace::Glyf02;

@@ -68,13 +68,18 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
     }
     for (const QRect& r : rest_)
         painter.fillRect(r, ground);
-    painter.save();
-    painter.setClipRect(target, Qt::IntersectClip);
+    // Clipped by hand: a clip on the painter costs more than the copies.
+    const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const auto& c : cells_)
-        painter.drawPixmap(QRect(c.dstX, c.dstY, c.width, c.height), strip_,
-                           QRect(c.srcX, c.srcY, c.width, c.height));
-    painter.restore();
+    for (const auto& c : cells_) {
+        const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & target;
+        if (to.isEmpty())
+            continue;
+        painter.drawPixmap(to.topLeft(), strip_,
+                           QRect(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY,
+                                 to.width(), to.height()));
+    }
+    painter.setCompositionMode(mode);
 }
 
 QImage SpriteCells::picture(const QSize& size, const QColor& ground) const
