@@ -1,5 +1,6 @@
 #include "shell/gst_sound_player.h"
 
+#include "shell/sound_chunks.h"
 #include "store/content_dir.h"
 #include "store/content_file.h"
 
@@ -31,6 +32,9 @@ constexpr GstClockTime kOpenTimeout = 5 * GST_SECOND;
 // is held, not played out), and a range still ends on its last sample.
 constexpr gint64 kSinkBufferUs = 600'000;
 constexpr gint64 kSinkLatencyUs = 200'000;
+// Without a sound device: the length of the pieces the clock-driven fake
+// sink is given at a time.
+constexpr std::uint64_t kFakeSinkPieceNs = 500 * GST_MSECOND;
 
 std::int64_t toMs(gint64 ns)
 {
@@ -196,6 +200,13 @@ QString GstSoundPlayer::load(const std::string& path)
             return QStringLiteral("GStreamer's %1 element is missing").arg(name);
         gst_bin_add(GST_BIN(pipeline_), part);
         parts.push_back(part);
+    }
+    if (fake) {
+        // Played to the clock, the sound is waited for once per buffer:
+        // joined into longer pieces, the streaming thread sleeps longer.
+        GstElement* chunker = makeSoundChunker(kFakeSinkPieceNs);
+        gst_bin_add(GST_BIN(pipeline_), chunker);
+        parts.push_back(chunker);
     }
     parts.push_back(sink);
     GstElement* const source = parts[0];
