@@ -7,6 +7,7 @@
 #include <gst/gst.h>
 
 #include <algorithm>
+#include <tuple>
 #include <set>
 #include <string>
 #include <utility>
@@ -112,15 +113,6 @@ GstSoundPlayer::~GstSoundPlayer()
 {
     open_ = false;
     teardown();
-}
-
-void GstSoundPlayer::requireOpen() const
-{
-    if (open_)
-        return;
-    const MediaError error = notOpenError();
-    traceError(error.what());
-    throw error;
 }
 
 void GstSoundPlayer::resetPlayState()
@@ -354,14 +346,7 @@ void GstSoundPlayer::play()
 void GstSoundPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 {
     requireOpen();
-    if (toMs < fromMs) {
-        const MediaError error = rangeError(fromMs, toMs);
-        traceError(error.what());
-        throw error;
-    }
-    fromMs = std::clamp<std::int64_t>(fromMs, 0, length_);
-    toMs = std::clamp<std::int64_t>(toMs, fromMs, length_);
-    tracePlay(fromMs, toMs);
+    std::tie(fromMs, toMs) = acceptedRange(fromMs, toMs, length_);
     ended_ = false;
     if (fromMs == toMs) {
         rangeEnd_ = -1;

@@ -68,7 +68,6 @@ private:
 
     friend struct GstSoundPlayerBus;
 
-    void requireOpen() const;
     void resetPlayState();
     void teardown();
     // Loads the pipeline up to its first buffer; returns why it failed.

@@ -23,7 +23,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <algorithm>
 #include <functional>
+#include <utility>
 #include <string>
 
 class QWidget;
@@ -105,6 +107,34 @@ protected:
         return MediaError("cannot play media file " + nameForMessage() + " from " +
                           std::to_string(fromMs) + " to " + std::to_string(toMs) +
                           ": the range ends before it starts");
+    }
+
+    // Every call but open() and close() needs an open piece: throws the
+    // not-open error (traced) without one.
+    void requireOpen() const
+    {
+        if (isOpen())
+            return;
+        const MediaError error = notOpenError();
+        traceError(error.what());
+        throw error;
+    }
+
+    // The range playRange() plays in a piece of `lengthMs`: one that ends
+    // before it starts is refused (traced, thrown); the ends are kept within
+    // the piece, and the play is traced.
+    std::pair<std::int64_t, std::int64_t> acceptedRange(std::int64_t fromMs, std::int64_t toMs,
+                                                        std::int64_t lengthMs) const
+    {
+        if (toMs < fromMs) {
+            const MediaError error = rangeError(fromMs, toMs);
+            traceError(error.what());
+            throw error;
+        }
+        fromMs = std::clamp<std::int64_t>(fromMs, 0, lengthMs);
+        toMs = std::clamp<std::int64_t>(toMs, fromMs, lengthMs);
+        tracePlay(fromMs, toMs);
+        return {fromMs, toMs};
     }
 
     void traceOpen() const

@@ -10,6 +10,7 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace ovta {
@@ -48,15 +49,6 @@ QtMediaPlayer::~QtMediaPlayer()
     tick_.stop();
     retireBackend(false);
     delete video_.data();
-}
-
-void QtMediaPlayer::requireOpen() const
-{
-    if (open_)
-        return;
-    const MediaError error = notOpenError();
-    traceError(error.what());
-    throw error;
 }
 
 void QtMediaPlayer::createBackend()
@@ -230,14 +222,7 @@ void QtMediaPlayer::play()
 void QtMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 {
     requireOpen();
-    if (toMs < fromMs) {
-        const MediaError error = rangeError(fromMs, toMs);
-        traceError(error.what());
-        throw error;
-    }
-    fromMs = std::clamp<std::int64_t>(fromMs, 0, length_);
-    toMs = std::clamp<std::int64_t>(toMs, fromMs, length_);
-    tracePlay(fromMs, toMs);
+    std::tie(fromMs, toMs) = acceptedRange(fromMs, toMs, length_);
     ended_ = false;
     if (fromMs == toMs) {
         rangeEnd_ = -1;

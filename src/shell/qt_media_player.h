@@ -54,7 +54,6 @@ public:
     VideoView* videoView() const;
 
 private:
-    void requireOpen() const;
     QVideoSink* videoSink();
     void makeVideoView();
     void createBackend();

@@ -1,6 +1,7 @@
 #include "support/fake_media_player.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace ovta {
 
@@ -18,15 +19,6 @@ void FakeMediaPlayer::addFailing(const QString& contentName, std::int64_t length
                                  std::int64_t failAtMs, const QString& reason)
 {
     files_[contentName] = Script{std::max<std::int64_t>(lengthMs, 0), true, failAtMs, reason};
-}
-
-void FakeMediaPlayer::requireOpen() const
-{
-    if (current_)
-        return;
-    const MediaError error = notOpenError();
-    traceError(error.what());
-    throw error;
 }
 
 void FakeMediaPlayer::endPiece()
@@ -76,15 +68,7 @@ void FakeMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 {
     log_ << QString("playRange %1 %2").arg(fromMs).arg(toMs);
     requireOpen();
-    if (toMs < fromMs) {
-        const MediaError error = rangeError(fromMs, toMs);
-        traceError(error.what());
-        throw error;
-    }
-    const std::int64_t length = current_->lengthMs;
-    fromMs = std::clamp<std::int64_t>(fromMs, 0, length);
-    toMs = std::clamp<std::int64_t>(toMs, fromMs, length);
-    tracePlay(fromMs, toMs);
+    std::tie(fromMs, toMs) = acceptedRange(fromMs, toMs, current_->lengthMs);
     ended_ = false;
     position_ = fromMs;
     rangeEnd_ = toMs;
@@ -92,7 +76,7 @@ void FakeMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
     if (fromMs == toMs) {
         playing_ = false;
         rangeEnd_ = -1;
-        if (toMs == length)
+        if (toMs == current_->lengthMs)
             endPiece();
     }
 }

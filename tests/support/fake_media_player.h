@@ -59,7 +59,6 @@ private:
         QString reason;
     };
 
-    void requireOpen() const;
     void endPiece();
 
     std::map<QString, Script> files_;
