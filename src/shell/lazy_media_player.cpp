@@ -34,8 +34,7 @@ void LazyMediaPlayer::makeReal()
         made = make_(withDisplay);
     } catch (const MediaError& e) {
         traceOpen();
-        if (trace::enabled())
-            trace::line(std::string("media error ") + e.what());
+        traceError(e.what());
         failUnavailable(QString::fromStdString(e.what()));
     }
     if (!made) {

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 
 namespace ovta {
 
@@ -34,11 +33,6 @@ std::vector<SpriteAnimation::Copy> joinedRuns(const std::vector<SpriteAnimation:
     return runs;
 }
 
-bool sameArea(const SpriteAnimation::Copy& a, const SpriteAnimation::Copy& b)
-{
-    return a.dstX == b.dstX && a.dstY == b.dstY && a.width == b.width && a.height == b.height;
-}
-
 }  // namespace
 
 bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
@@ -47,14 +41,14 @@ bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
     if (cells.empty())
         return false;
     strip_ = strip;
-    auto runs = joinedRuns(cells);
-    if (runs.size() != cells_.size() || !std::equal(runs.begin(), runs.end(), cells_.begin(), sameArea)) {
-        area_ = QRegion();
-        for (const auto& c : runs)
-            area_ += QRect(c.dstX, c.dstY, c.width, c.height);
-        restOf_ = QRect();
+    cells_ = joinedRuns(cells);
+    QRegion area;
+    for (const auto& c : cells_)
+        area += QRect(c.dstX, c.dstY, c.width, c.height);
+    if (area != area_) {
+        area_ = area;
+        restOf_.reset();
     }
-    cells_ = std::move(runs);
     return true;
 }
 
@@ -62,7 +56,7 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
 {
     if (cells_.empty())
         return;
-    if (restOf_ != target || target.isNull()) {
+    if (restOf_ != target) {
         restOf_ = target;
         rest_ = QRegion(target) - area_;
     }

@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QRegion>
+#include <optional>
 #include <vector>
 
 #include "shell/sprite_strip.h"
@@ -42,7 +43,7 @@ private:
     std::vector<SpriteAnimation::Copy> cells_;
     QRegion area_;
     // The part of the last target painted that no cell covers.
-    mutable QRect restOf_;
+    mutable std::optional<QRect> restOf_;
     mutable QRegion rest_;
 };
 

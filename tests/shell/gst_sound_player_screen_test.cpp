@@ -31,40 +31,11 @@ namespace ovta {
 namespace {
 
 namespace fs = std::filesystem;
+using test::musicWaveBytes;
 using test::waveBytes;
 
 // Generous: nothing here should come near it unless the player hangs.
 constexpr int kWaitMs = 5000;
-
-// A wave as the music is stored: 22050 Hz mono 16-bit, silent (what the
-// player costs does not depend on what the sound is).
-std::string musicWave(int ms)
-{
-    const std::uint32_t rate = 22050, bytes = rate * 2 * std::uint32_t(ms) / 1000;
-    std::string out;
-    const auto u32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out += char((v >> (8 * i)) & 0xff);
-    };
-    const auto u16 = [&](std::uint16_t v) {
-        out += char(v & 0xff);
-        out += char(v >> 8);
-    };
-    out += "RIFF";
-    u32(36 + bytes);
-    out += "WAVEfmt ";
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(rate);
-    u32(rate * 2); // bytes a second
-    u16(2);        // block
-    u16(16);       // bits
-    out += "data";
-    u32(bytes);
-    out.append(bytes, '\0');
-    return out;
-}
 
 class GstSoundPlayerTest : public ::testing::Test {
 protected:
@@ -302,7 +273,7 @@ TEST_F(GstSoundPlayerTest, PlaysOnOneStreamingThreadAndLeavesTheInterfaceThreadA
         }
     } counter;
 
-    content.write("data1\\kenor.wav", musicWave(2000));
+    content.write("data1\\kenor.wav", musicWaveBytes(2000));
     GstSoundPlayer player;
     openTimed(player, "data1\\kenor.wav");
     counter.watched = &player;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/fixture_dir.h"
+#include "support/wave_bytes.h"
 
 namespace ovta {
 namespace {
@@ -23,30 +24,13 @@ struct Piece {
     gsize size;
 };
 
-// 22050 Hz, 16-bit mono: the parser pushes 4096 bytes (about 93 ms) at a time.
-void writeWave(const std::string& path, int samples)
-{
-    auto le = [](std::uint32_t v, int n) {
-        std::string s;
-        for (int i = 0; i < n; ++i)
-            s += char((v >> (8 * i)) & 0xFF);
-        return s;
-    };
-    const std::uint32_t data = std::uint32_t(samples) * 2;
-    std::string bytes = "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-                        le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(data, 4);
-    for (int i = 0; i < samples; ++i)
-        bytes += le(std::uint32_t((i * 37) & 0x7FFF), 2);
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 class SoundChunks : public ::testing::Test {
 protected:
     void SetUp() override
     {
         gst_init(nullptr, nullptr);
         path_ = (dir_.path() / "tone.wav").string();
-        writeWave(path_, 22050 * 3);  // 3 s
+        std::ofstream(path_, std::ios::binary) << test::musicWaveBytes(3000);
         pipeline_ = gst_pipeline_new(nullptr);
         GstElement* source = gst_element_factory_make("filesrc", nullptr);
         GstElement* parse = gst_element_factory_make("wavparse", nullptr);

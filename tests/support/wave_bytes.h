@@ -8,4 +8,8 @@ namespace ovta::test {
 
 std::string waveBytes(int ms);
 
+// A wave as the music is stored: 22050 Hz mono 16-bit, silent, of the given
+// length (the parser pushes it in 4096-byte buffers, about 93 ms each).
+std::string musicWaveBytes(int ms);
+
 }  // namespace ovta::test
