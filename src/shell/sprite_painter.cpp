@@ -1,6 +1,7 @@
 #include "shell/sprite_painter.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace ovta {
@@ -40,7 +41,15 @@ bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
     const auto cells = animation.tick(strip.width(), strip.height());
     if (cells.empty())
         return false;
-    strip_ = strip;
+    if (strip.cacheKey() != strip_.cacheKey()) {
+        strip_ = strip;
+        stripPixels_ = strip.toImage();
+        stripAsTarget_ = QImage();
+        if (stripPixels_.format() == QImage::Format_RGB32)
+            stripAsTarget_ = QImage(stripPixels_.constBits(), stripPixels_.width(),
+                                    stripPixels_.height(), stripPixels_.bytesPerLine(),
+                                    QImage::Format_ARGB32_Premultiplied);
+    }
     cells_ = joinedRuns(cells);
     QRegion area;
     for (const auto& c : cells_)
@@ -50,6 +59,17 @@ bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
         restOf_.reset();
     }
     return true;
+}
+
+const QImage* SpriteCells::sourceFor(const QPainter& painter) const
+{
+    if (stripAsTarget_.isNull() || !painter.paintEngine())
+        return nullptr;
+    const QPaintDevice* device = painter.paintEngine()->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    const auto* image = static_cast<const QImage*>(device);
+    return image->format() == QImage::Format_ARGB32_Premultiplied ? &stripAsTarget_ : nullptr;
 }
 
 void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground) const
@@ -65,20 +85,24 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
     // Clipped by hand: a clip on the painter costs more than the copies.
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QImage* asTarget = sourceFor(painter);
     for (const auto& c : cells_) {
         const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & target;
         if (to.isEmpty())
             continue;
-        painter.drawPixmap(to.topLeft(), strip_,
-                           QRect(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY,
-                                 to.width(), to.height()));
+        const QRect from(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY, to.width(),
+                         to.height());
+        if (asTarget)
+            painter.drawImage(to.topLeft(), *asTarget, from);
+        else
+            painter.drawPixmap(to.topLeft(), strip_, from);
     }
     painter.setCompositionMode(mode);
 }
 
-QImage SpriteCells::picture(const QSize& size, const QColor& ground) const
+QImage SpriteCells::picture(const QSize& size, const QColor& ground, QImage::Format format) const
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, format);
     image.fill(ground);
     QPainter painter(&image);
     paint(painter, QRect(QPoint(0, 0), size), ground);

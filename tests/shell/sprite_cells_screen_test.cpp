@@ -1,7 +1,8 @@
 // Cells shown straight from the strip must look exactly like the cells
 // copied one by one onto a canvas, at every tick of a whole turn (the wrap
 // from the first slice back to the last included), and a tick that shows
-// nothing leaves the picture as it was.
+// nothing leaves the picture as it was; the same on a target of
+// premultiplied pixels, where the strip's bytes are copied as they are.
 #include "shell/sprite_painter.h"
 
 #include <QColor>
@@ -59,6 +60,12 @@ TEST(SpriteCells, ShowWhatCopyingEachCellWouldShowAtEveryTickOfATurn)
             canvas = cellByCell(reference.tick(strip.width(), strip.height()), strip, canvas);
             ASSERT_EQ(cells.picture(tc.target, ground), canvas)
                 << tc.slices << " slices, tick " << t;
+            // A window's backing store holds premultiplied pixels: there
+            // the strip's bytes are copied as they are.
+            ASSERT_EQ(cells.picture(tc.target, ground, QImage::Format_ARGB32_Premultiplied)
+                          .convertToFormat(QImage::Format_RGB32),
+                      canvas)
+                << tc.slices << " slices, tick " << t << ", premultiplied target";
         }
     }
 }
