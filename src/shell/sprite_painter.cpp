@@ -72,7 +72,8 @@ const QImage* SpriteCells::sourceFor(const QPainter& painter) const
     return image->format() == QImage::Format_ARGB32_Premultiplied ? &stripAsTarget_ : nullptr;
 }
 
-void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground) const
+void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground,
+                        const QRegion& dirty) const
 {
     if (cells_.empty())
         return;
@@ -80,14 +81,38 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
         restOf_ = target;
         rest_ = QRegion(target) - area_;
     }
-    for (const QRect& r : rest_)
-        painter.fillRect(r, ground);
-    // Clipped by hand: a clip on the painter costs more than the copies.
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage* asTarget = sourceFor(painter);
+    // A window paints a widget through a clip of what needs painting. Where
+    // that is not one rectangle (controls lie over the widget), every copy
+    // would go pixel by pixel along the clip's spans: each rectangle is then
+    // painted under a clip of its own, where copies are row copies.
+    const QRegion parts = dirty.isEmpty() ? QRegion(target) : dirty & target;
+    if (parts.rectCount() <= 1) {
+        paintWithin(painter, parts.boundingRect(), ground, asTarget);
+    } else {
+        painter.save();
+        for (const QRect& r : parts) {
+            painter.setClipRect(r);
+            paintWithin(painter, r, ground, asTarget);
+        }
+        painter.restore();
+    }
+    painter.setCompositionMode(mode);
+}
+
+void SpriteCells::paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
+                              const QImage* asTarget) const
+{
+    // Clipped by hand: a clip on the painter costs more than the copies.
+    for (const QRect& r : rest_) {
+        const QRect fill = r & bounds;
+        if (!fill.isEmpty())
+            painter.fillRect(fill, ground);
+    }
     for (const auto& c : cells_) {
-        const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & target;
+        const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & bounds;
         if (to.isEmpty())
             continue;
         const QRect from(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY, to.width(),
@@ -97,7 +122,6 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
         else
             painter.drawPixmap(to.topLeft(), strip_, from);
     }
-    painter.setCompositionMode(mode);
 }
 
 QImage SpriteCells::picture(const QSize& size, const QColor& ground, QImage::Format format) const

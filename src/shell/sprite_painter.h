@@ -32,8 +32,10 @@ public:
     const QRegion& area() const { return area_; }
 
     // Draws the cells, plain pixels over plain pixels, and fills the rest
-    // of `target` with `ground`, as a canvas of that colour would show.
-    void paint(QPainter& painter, const QRect& target, const QColor& ground) const;
+    // of `target` with `ground`, as a canvas of that colour would show;
+    // only within `dirty` when it is given (a paint event's region).
+    void paint(QPainter& painter, const QRect& target, const QColor& ground,
+               const QRegion& dirty = {}) const;
 
     // What the target shows, `size` big over `ground` (tests, grabs), drawn
     // into an image of `format`.
@@ -46,6 +48,8 @@ private:
     // same bytes seen as premultiplied pixels, so that each copy is a plain
     // row copy instead of a per-pixel conversion spread over worker threads.
     const QImage* sourceFor(const QPainter& painter) const;
+    void paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
+                     const QImage* asTarget) const;
 
     QPixmap strip_;
     QImage stripPixels_;   // shares the pixmap's bytes
