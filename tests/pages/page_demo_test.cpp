@@ -56,8 +56,9 @@ TEST(PageDemo, FirstPagesAreOddAndRiseFromOneTo603)
         EXPECT_EQ(page % 2, 1) << k;
         EXPECT_GE(page, 1);
         EXPECT_LE(page, 603);
-        if (k > 1 && k <= 112)
+        if (k > 1 && k <= 112) {
             EXPECT_GT(page, index.firstPage(k - 1)) << k;
+        }
         EXPECT_EQ(demo::chapterOfPage(page), k >= 112 ? 114 : k) << k;
     }
     EXPECT_GT(index.firstPage(2) - index.firstPage(1), index.firstPage(111) - index.firstPage(110))
