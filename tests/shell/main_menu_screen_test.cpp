@@ -199,7 +199,7 @@ TEST_F(MainMenuTest, TheThirdTickLoopsAPieceThatEndedBeforeIt)
     Tfalam1* menu = openMenu();
     menu->Timer12->fire();
     menu->Timer12->fire();
-    music()->onFinished(nullptr);  // the end goes unheard
+    music()->onFinished(nullptr); // the end goes unheard
     music()->advance(150);
     music()->clearLog();
     menu->Timer12->fire();
@@ -247,7 +247,7 @@ TEST_F(MainMenuTest, MusicSwitchedOnAtTheEndStartsAgain)
     for (int i = 0; i < 3; ++i)
         menu->Timer12->fire();
     menu->ms1Click();
-    music()->setPosition(5000);  // stopped at the end, as a late end does
+    music()->setPosition(5000); // stopped at the end, as a late end does
     menu->Timer12->fire();
     EXPECT_FALSE(music()->playing()) << "switched off";
     music()->clearLog();
