@@ -1,5 +1,6 @@
 #include "sections/section_home.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <stdexcept>
 
@@ -139,7 +140,7 @@ void SectionHome::paintEvent(QPaintEvent* event)
         return;
     }
     QPainter painter(this);
-    panoramaCells_.paint(painter, rect(), kGround);
+    panoramaCells_.paint(painter, rect(), kGround, event->region());
 }
 
 void SectionHome::hotSpotClick(Control* sender)

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "store/content_dir.h"
@@ -171,11 +172,11 @@ void LabelControl::showSpriteTick(SpriteAnimation& animation, const QPixmap& str
 
 QColor LabelControl::spriteGround() const { return color_.isValid() ? color_ : QColor(Qt::black); }
 
-void LabelControl::paintEvent(QPaintEvent*)
+void LabelControl::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (!sprite_.empty())
-        sprite_.paint(painter, rect(), spriteGround());
+        sprite_.paint(painter, rect(), spriteGround(), event->region());
     else if (!transparent_ && color_.isValid())
         painter.fillRect(rect(), color_);
     if (!glyphs_.empty()) {

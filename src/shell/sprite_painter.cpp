@@ -1,6 +1,7 @@
 #include "shell/sprite_painter.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace ovta {
@@ -40,7 +41,15 @@ bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
     const auto cells = animation.tick(strip.width(), strip.height());
     if (cells.empty())
         return false;
-    strip_ = strip;
+    if (strip.cacheKey() != strip_.cacheKey()) {
+        strip_ = strip;
+        stripPixels_ = strip.toImage();
+        stripAsTarget_ = QImage();
+        if (stripPixels_.format() == QImage::Format_RGB32)
+            stripAsTarget_ = QImage(stripPixels_.constBits(), stripPixels_.width(),
+                                    stripPixels_.height(), stripPixels_.bytesPerLine(),
+                                    QImage::Format_ARGB32_Premultiplied);
+    }
     cells_ = joinedRuns(cells);
     QRegion area;
     for (const auto& c : cells_)
@@ -52,7 +61,19 @@ bool SpriteCells::tick(SpriteAnimation& animation, const QPixmap& strip)
     return true;
 }
 
-void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground) const
+const QImage* SpriteCells::sourceFor(const QPainter& painter) const
+{
+    if (stripAsTarget_.isNull() || !painter.paintEngine())
+        return nullptr;
+    const QPaintDevice* device = painter.paintEngine()->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    const auto* image = static_cast<const QImage*>(device);
+    return image->format() == QImage::Format_ARGB32_Premultiplied ? &stripAsTarget_ : nullptr;
+}
+
+void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& ground,
+                        const QRegion& dirty) const
 {
     if (cells_.empty())
         return;
@@ -60,25 +81,52 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
         restOf_ = target;
         rest_ = QRegion(target) - area_;
     }
-    for (const QRect& r : rest_)
-        painter.fillRect(r, ground);
-    // Clipped by hand: a clip on the painter costs more than the copies.
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const auto& c : cells_) {
-        const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & target;
-        if (to.isEmpty())
-            continue;
-        painter.drawPixmap(to.topLeft(), strip_,
-                           QRect(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY,
-                                 to.width(), to.height()));
+    const QImage* asTarget = sourceFor(painter);
+    // A window paints a widget through a clip of what needs painting. Where
+    // that is not one rectangle (controls lie over the widget), every copy
+    // would go pixel by pixel along the clip's spans: each rectangle is then
+    // painted under a clip of its own, where copies are row copies.
+    const QRegion parts = dirty.isEmpty() ? QRegion(target) : dirty & target;
+    if (parts.rectCount() <= 1) {
+        paintWithin(painter, parts.boundingRect(), ground, asTarget);
+    } else {
+        painter.save();
+        for (const QRect& r : parts) {
+            painter.setClipRect(r);
+            paintWithin(painter, r, ground, asTarget);
+        }
+        painter.restore();
     }
     painter.setCompositionMode(mode);
 }
 
-QImage SpriteCells::picture(const QSize& size, const QColor& ground) const
+void SpriteCells::paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
+                              const QImage* asTarget) const
 {
-    QImage image(size, QImage::Format_RGB32);
+    // Clipped by hand: a clip on the painter costs more than the copies.
+    for (const QRect& r : rest_) {
+        const QRect fill = r & bounds;
+        if (!fill.isEmpty())
+            painter.fillRect(fill, ground);
+    }
+    for (const auto& c : cells_) {
+        const QRect to = QRect(c.dstX, c.dstY, c.width, c.height) & bounds;
+        if (to.isEmpty())
+            continue;
+        const QRect from(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY, to.width(),
+                         to.height());
+        if (asTarget)
+            painter.drawImage(to.topLeft(), *asTarget, from);
+        else
+            painter.drawPixmap(to.topLeft(), strip_, from);
+    }
+}
+
+QImage SpriteCells::picture(const QSize& size, const QColor& ground, QImage::Format format) const
+{
+    QImage image(size, format);
     image.fill(ground);
     QPainter painter(&image);
     paint(painter, QRect(QPoint(0, 0), size), ground);

@@ -7,6 +7,7 @@
 // copied again at every tick.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 #include <optional>
@@ -31,14 +32,28 @@ public:
     const QRegion& area() const { return area_; }
 
     // Draws the cells, plain pixels over plain pixels, and fills the rest
-    // of `target` with `ground`, as a canvas of that colour would show.
-    void paint(QPainter& painter, const QRect& target, const QColor& ground) const;
+    // of `target` with `ground`, as a canvas of that colour would show;
+    // only within `dirty` when it is given (a paint event's region).
+    void paint(QPainter& painter, const QRect& target, const QColor& ground,
+               const QRegion& dirty = {}) const;
 
-    // What the target shows, `size` big over `ground` (tests, grabs).
-    QImage picture(const QSize& size, const QColor& ground) const;
+    // What the target shows, `size` big over `ground` (tests, grabs), drawn
+    // into an image of `format`.
+    QImage picture(const QSize& size, const QColor& ground,
+                   QImage::Format format = QImage::Format_RGB32) const;
 
 private:
+    // The strip as drawn: where the target is a premultiplied-alpha image
+    // (a window's backing store) and the strip is opaque 32-bit pixels, the
+    // same bytes seen as premultiplied pixels, so that each copy is a plain
+    // row copy instead of a per-pixel conversion spread over worker threads.
+    const QImage* sourceFor(const QPainter& painter) const;
+    void paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
+                     const QImage* asTarget) const;
+
     QPixmap strip_;
+    QImage stripPixels_;   // shares the pixmap's bytes
+    QImage stripAsTarget_; // a view of those bytes, or null
     // The copies that show the cells, neighbours joined into runs.
     std::vector<SpriteAnimation::Copy> cells_;
     QRegion area_;

@@ -1,7 +1,8 @@
 // Cells shown straight from the strip must look exactly like the cells
 // copied one by one onto a canvas, at every tick of a whole turn (the wrap
 // from the first slice back to the last included), and a tick that shows
-// nothing leaves the picture as it was.
+// nothing leaves the picture as it was; the same on a target of
+// premultiplied pixels, where the strip's bytes are copied as they are.
 #include "shell/sprite_painter.h"
 
 #include <QColor>
@@ -59,6 +60,12 @@ TEST(SpriteCells, ShowWhatCopyingEachCellWouldShowAtEveryTickOfATurn)
             canvas = cellByCell(reference.tick(strip.width(), strip.height()), strip, canvas);
             ASSERT_EQ(cells.picture(tc.target, ground), canvas)
                 << tc.slices << " slices, tick " << t;
+            // A window's backing store holds premultiplied pixels: there
+            // the strip's bytes are copied as they are.
+            ASSERT_EQ(cells.picture(tc.target, ground, QImage::Format_ARGB32_Premultiplied)
+                          .convertToFormat(QImage::Format_RGB32),
+                      canvas)
+                << tc.slices << " slices, tick " << t << ", premultiplied target";
         }
     }
 }
@@ -74,6 +81,41 @@ TEST(SpriteCells, ATickOfAnEmptyStripStepsButKeepsThePicture)
     EXPECT_FALSE(cells.tick(animation, QPixmap()));
     EXPECT_NE(animation.frame(), frame);
     EXPECT_EQ(cells.picture({131, 100}, Qt::black), before);
+}
+
+// A paint event's region: what lies inside it shows the cells and the
+// ground as a whole paint would, what lies outside is left untouched, for a
+// region of one rectangle and one of many (controls over a panorama).
+TEST(SpriteCells, PaintOnlyWithinTheDirtyRegion)
+{
+    const QPixmap strip = numberedStrip(25, 64, 48);
+    SpriteAnimation animation(25, 8);  // 8 cells of 64: 512 of the 640 wide target
+    SpriteCells cells;
+    ASSERT_TRUE(cells.tick(animation, strip));
+    const QColor ground(10, 22, 56), untouched(255, 0, 255);
+    const QSize size(640, 48);
+    const QImage whole = cells.picture(size, ground);
+    QRegion many = QRegion(0, 0, 640, 48) - QRegion(40, 10, 30, 20) - QRegion(500, 0, 80, 30);
+    const QRegion regions[] = {QRegion(100, 5, 200, 20), many, QRegion(520, 0, 120, 48)};
+    for (const QRegion& dirty : regions) {
+        for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+            QImage canvas(size, format);
+            canvas.fill(untouched);
+            {
+                QPainter painter(&canvas);
+                cells.paint(painter, canvas.rect(), ground, dirty);
+            }
+            canvas = canvas.convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const QRgb expected = dirty.contains(QPoint(x, y)) ? whole.pixel(x, y)
+                                                                       : untouched.rgb();
+                    ASSERT_EQ(canvas.pixel(x, y), expected)
+                        << x << "," << y << " in a region of " << dirty.rectCount()
+                        << " rectangles, format " << format;
+                }
+        }
+    }
 }
 
 }  // namespace
