@@ -117,6 +117,7 @@ GstSoundPlayer::~GstSoundPlayer()
 
 void GstSoundPlayer::resetPlayState()
 {
+    finishDue_ = false;
     wantPlaying_ = ended_ = false;
     rangeEnd_ = pipelineStop_ = -1;
     held_.reset();
@@ -327,6 +328,7 @@ void GstSoundPlayer::startPlaying()
 
 void GstSoundPlayer::play()
 {
+    finishDue_ = false;
     requireOpen();
     rangeEnd_ = -1;
     // No automatic rewind: at the end, play waits for the position to be
@@ -345,6 +347,7 @@ void GstSoundPlayer::play()
 
 void GstSoundPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 {
+    finishDue_ = false;
     requireOpen();
     std::tie(fromMs, toMs) = acceptedRange(fromMs, toMs, length_);
     ended_ = false;
@@ -367,6 +370,7 @@ void GstSoundPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 
 void GstSoundPlayer::pause()
 {
+    finishDue_ = false;
     requireOpen();
     if (!wantPlaying_)
         return;
@@ -377,6 +381,7 @@ void GstSoundPlayer::pause()
 
 void GstSoundPlayer::resume()
 {
+    finishDue_ = false;
     requireOpen();
     if (wantPlaying_ || ended_)
         return;
@@ -413,6 +418,7 @@ std::int64_t GstSoundPlayer::length() const
 
 void GstSoundPlayer::setPosition(std::int64_t ms)
 {
+    finishDue_ = false;
     requireOpen();
     ms = std::clamp<std::int64_t>(ms, 0, length_);
     if (ms == length_) {
@@ -523,14 +529,21 @@ void GstSoundPlayer::drain()
             open_ && pipeline_ && sessionStart_ == session && p.generation >= session;
         if (current) {
             switch (GST_MESSAGE_TYPE(p.message)) {
-            case GST_MESSAGE_EOS:
+            case GST_MESSAGE_EOS: {
                 if (p.generation != generation_)
                     break;
+                // Only a piece that was playing has stopped by itself; one
+                // paused just before its end-of-stream came is merely held.
+                const bool wasPlaying = wantPlaying_;
                 if (rangeEnd_ >= 0 && rangeEnd_ < length_)
                     stopAtRangeEnd();
                 else if (!ended_)
                     endPiece();
+                else
+                    break;
+                finishDue_ = finishDue_ || wasPlaying;
                 break;
+            }
             case GST_MESSAGE_ERROR: fail(errorText(p.message)); break;
             case GST_MESSAGE_LATENCY: gst_bin_recalculate_latency(GST_BIN(pipeline_)); break;
             default: break;
@@ -538,6 +551,10 @@ void GstSoundPlayer::drain()
         }
         gst_message_unref(p.message);
     }
+    // Last, once the messages are dealt with: the handler may play the
+    // piece again, close the player or destroy it.
+    if (std::exchange(finishDue_, false))
+        reportFinished();
 }
 
 } // namespace ovta

@@ -7,7 +7,8 @@
 // Nothing is polled while a piece plays. The end of the piece and the end of
 // a range both come as the pipeline's end-of-stream (a range is a seek with
 // a stop position), carried from the streaming thread to the interface
-// thread as one queued call; position() asks the pipeline only when called.
+// thread as one queued call, which then calls the finished handler;
+// position() asks the pipeline only when called.
 //
 // The sound goes to the best audio sink of the system that opens, with a
 // long buffer (these pieces need no low latency). A machine without sound
@@ -100,6 +101,8 @@ private:
     // Asked to play and not stopped since (by a pause, a range end, the end).
     bool wantPlaying_ = false;
     bool ended_ = false;
+    // Playback stopped by itself and the finished handler is still to run.
+    bool finishDue_ = false;
     // The end of the range being played, kept over a pause for resume();
     // -1 without a range.
     std::int64_t rangeEnd_ = -1;

@@ -44,6 +44,7 @@ void LazyMediaPlayer::makeReal()
     real_ = std::move(made);
     realShowsPictures_ = withDisplay;
     real_->onError([this](const QString& text) { reportError(text); });
+    real_->onFinished([this] { reportFinished(); });
     if (display_)
         real_->setDisplay(display_);
 }

@@ -6,7 +6,9 @@
 // The real player is made for what it has to do: with a display set at
 // that first open(), one that shows pictures; without, one for sound alone.
 // A display set later to a player made for sound replaces it by one that
-// shows pictures, on the same piece at the same place.
+// shows pictures, on the same piece at the same place. The error and
+// finished handlers set on this player hear from whichever real player is
+// current.
 //
 // When the real player cannot be had (the module is missing or broken),
 // open() throws MediaError naming the file and the reason, the way a

@@ -83,6 +83,7 @@ Tfalam1::Tfalam1() : Screen(Kind)
         giveUpMusic();
         reportError(text.toStdString());
     });
+    med1->onFinished([this] { guard([this] { musicFinished(); }); });
     for (int i = 0; i < 9; ++i)
         timers[static_cast<std::size_t>(i)] = new Timer(this, 1, false, [this, i] { sectionTimer(i); });
     Timer12 = new Timer(this, 200, false, [this] { Timer12Timer(); });
@@ -196,6 +197,10 @@ void Tfalam1::ms2Click()
     ms2->hide();
     ms1->show();
     med1->resume();
+    // A piece that reached its end just as it was paused cannot resume:
+    // the next tick finds it at the end and starts it again.
+    if (!state().musicGivenUp)
+        Timer12->start();
 }
 
 void Tfalam1::giveUpMusic()
@@ -226,10 +231,28 @@ void Tfalam1::Timer12Timer()
         }
         ms1->show();
     }
-    if (s.musicCounter == 3 && med1->isOpen() && med1->position() == med1->length()) {
-        med1->setPosition(0);
-        med1->play();
-    }
+    if (s.musicCounter < 3)
+        return;
+    // From the third tick on the player says when the piece ends
+    // (musicFinished()): one look in case it ended unheard (before this
+    // tick, or while paused or suspended), then the timer sleeps until the
+    // music is resumed.
+    Timer12->stop();
+    if (musicOn() && med1->isOpen() && med1->position() == med1->length())
+        loopMusic();
+}
+
+void Tfalam1::loopMusic()
+{
+    med1->setPosition(0);
+    med1->play();
+}
+
+void Tfalam1::musicFinished()
+{
+    if (state().musicGivenUp || !musicOn() || !med1->isOpen())
+        return;
+    loopMusic();
 }
 
 void Tfalam1::suspendMusic()

@@ -64,13 +64,16 @@ public:
     void ms1Click();
     void ms2Click();
     void Timer12Timer();
+    // The player's word that the piece has played to its end.
+    void musicFinished();
     void sectionTimer(int index);
 
     // The book viewer that plays its own sound suspends the music while it
     // is open and gives it back when it is left.
     void suspendMusic();
     void resumeMusic();
-    bool musicOn() const { return ms1->isVisible(); }
+    // Whether ms1 is shown, the menu itself shown or not.
+    bool musicOn() const { return !ms1->isHidden(); }
 
     // Module-level state of the kind.
     struct State {
@@ -95,6 +98,7 @@ public:
 private:
     void hoverCleanUp();
     void giveUpMusic();
+    void loopMusic();
 
     std::unique_ptr<KeyboardNav> nav_;
     HoverPicture titleHover_;

@@ -3,8 +3,7 @@
 // A Qt implementation plays through the platform's backend; a scripted fake
 // lets tests drive time by hand.
 //
-// Both implementations keep the same rules, which the screens' polling
-// relies on:
+// Every implementation keeps the same rules, which the screens rely on:
 // - Playback never rewinds by itself: play() at the end does nothing until
 //   the position is set back (the music loop does setPosition(0) + play()).
 // - setPosition(length()) ends the piece at once; positions are clamped to
@@ -16,6 +15,12 @@
 //   of a paused range if there was one; play() always plays to the end of
 //   the piece.
 // - close() on a closed player does nothing; open() closes first.
+// - When playback stops by itself at the end of the piece or of a range,
+//   the finished handler is called once, on the interface thread, from the
+//   event loop (never inside a call to the player). A pause, a close, a
+//   setPosition or an error never calls it, and a call that changes the
+//   player's state (open, close, play, playRange, pause, resume,
+//   setPosition) before it has run drops it: the end it told of is gone.
 #pragma once
 
 #include "store/errors.h"
@@ -72,11 +77,25 @@ public:
         errorHandler_ = std::move(handler);
     }
 
+    // Called when playback has stopped by itself at the end of the piece or
+    // of a range (see above); position() then stands at that end.
+    void onFinished(std::function<void()> handler) { finishedHandler_ = std::move(handler); }
+
 protected:
     void reportError(const QString& text)
     {
         if (errorHandler_)
             errorHandler_(text);
+    }
+
+    // Calls the finished handler. It may close, reopen or even destroy the
+    // player: the caller touches nothing of it afterwards.
+    void reportFinished()
+    {
+        if (!finishedHandler_)
+            return;
+        const std::function<void()> handler = finishedHandler_;
+        handler();
     }
 
     // The texts and trace lines every implementation shares, so that tests
@@ -156,6 +175,7 @@ protected:
 
 private:
     std::function<void(const QString&)> errorHandler_;
+    std::function<void()> finishedHandler_;
 };
 
 } // namespace ovta

@@ -75,9 +75,12 @@ void QtMediaPlayer::createBackend()
             [this](QMediaPlayer::MediaStatus status) {
                 if (!open_)
                     return;
-                if (status == QMediaPlayer::EndOfMedia && !ended_)
+                if (status == QMediaPlayer::EndOfMedia && !ended_) {
+                    const bool wasPlaying = wantPlaying_;
                     endPiece();
-                else if (status == QMediaPlayer::InvalidMedia)
+                    if (wasPlaying)
+                        queueFinished();
+                } else if (status == QMediaPlayer::InvalidMedia)
                     fail("the media can no longer be decoded");
             });
     connect(player_, &QMediaPlayer::errorOccurred, this,
@@ -151,6 +154,7 @@ QString QtMediaPlayer::load(const QUrl& url)
 
 void QtMediaPlayer::resetPlayState()
 {
+    finishDue_ = false;
     wantPlaying_ = flowing_ = ended_ = false;
     rangeEnd_ = -1;
     held_.reset();
@@ -204,6 +208,7 @@ std::int64_t QtMediaPlayer::backendPosition() const
 
 void QtMediaPlayer::play()
 {
+    finishDue_ = false;
     requireOpen();
     rangeEnd_ = -1;
     // No automatic rewind: at the end, play waits for the position to be
@@ -221,6 +226,7 @@ void QtMediaPlayer::play()
 
 void QtMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 {
+    finishDue_ = false;
     requireOpen();
     std::tie(fromMs, toMs) = acceptedRange(fromMs, toMs, length_);
     ended_ = false;
@@ -249,6 +255,7 @@ void QtMediaPlayer::playRange(std::int64_t fromMs, std::int64_t toMs)
 
 void QtMediaPlayer::pause()
 {
+    finishDue_ = false;
     requireOpen();
     if (!wantPlaying_)
         return;
@@ -260,6 +267,7 @@ void QtMediaPlayer::pause()
 
 void QtMediaPlayer::resume()
 {
+    finishDue_ = false;
     requireOpen();
     if (wantPlaying_ || ended_)
         return;
@@ -283,6 +291,7 @@ std::int64_t QtMediaPlayer::length() const
 
 void QtMediaPlayer::setPosition(std::int64_t ms)
 {
+    finishDue_ = false;
     requireOpen();
     ms = std::clamp<std::int64_t>(ms, 0, length_);
     if (ms == length_) {
@@ -437,6 +446,7 @@ void QtMediaPlayer::stopAtRangeEnd()
     const std::int64_t end = rangeEnd_;
     if (end >= length_) {
         endPiece();
+        queueFinished();
         return;
     }
     rangeEnd_ = -1;
@@ -444,6 +454,22 @@ void QtMediaPlayer::stopAtRangeEnd()
     tick_.stop();
     held_ = end;
     player_->pause();
+    queueFinished();
+}
+
+void QtMediaPlayer::queueFinished()
+{
+    // Told from the event loop, not from inside the backend's signal: the
+    // handler may well play the piece again at once. A call made before
+    // then drops it (see resetPlayState() and the calls).
+    finishDue_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (std::exchange(finishDue_, false))
+                reportFinished();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtMediaPlayer::endPiece()

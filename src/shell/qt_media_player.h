@@ -67,6 +67,7 @@ private:
     void markFlowing();
     void stopAtRangeEnd();
     void endPiece();
+    void queueFinished();
     void fail(const QString& reason);
     std::int64_t backendPosition() const;
 
@@ -90,6 +91,8 @@ private:
     // position can be trusted.
     bool flowing_ = false;
     bool ended_ = false;
+    // Playback stopped by itself and the finished handler is still to run.
+    bool finishDue_ = false;
     std::int64_t rangeEnd_ = -1;
     // The position to report while the backend's own cannot be trusted.
     std::optional<std::int64_t> held_;

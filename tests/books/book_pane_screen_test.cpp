@@ -328,6 +328,9 @@ TEST_F(RecitationTest, LeavingGivesTheMusicBackOnlyIfItWasOn)
         clickRow(v, 1, 1);
         v->co1->choose(0);
         music->clearLog();
+        // The book's own passage ends: the suspended music stays closed.
+        sound->advance(5000);
+        EXPECT_TRUE(music->log().isEmpty()) << music->log().join(", ").toStdString();
         QPointer<Tfrm63> alive = v;
         QTest::mouseClick(v->Label1, Qt::LeftButton);
         EXPECT_FALSE(sound->isOpen());
@@ -335,6 +338,7 @@ TEST_F(RecitationTest, LeavingGivesTheMusicBackOnlyIfItWasOn)
         EXPECT_TRUE(alive.isNull());
         EXPECT_TRUE(music->isOpen());
         EXPECT_EQ(music->playing(), musicOn) << music->log().join(", ").toStdString();
+        EXPECT_TRUE(menu->Timer12->enabled()) << "the music timer is woken again";
         EXPECT_EQ(top(), menu);
         menu->release();
         settle();

@@ -37,6 +37,8 @@ TEST(LazyMediaPlayer, MakesTheRealPlayerAtTheFirstOpenAndHandsItWhatWasSetBefore
     EXPECT_THROW(player.play(), MediaError);
     EXPECT_EQ(made, 0);
 
+    int finished = 0;
+    player.onFinished([&] { ++finished; });
     player.open();
     ASSERT_EQ(made, 1);
     EXPECT_TRUE(player.isOpen());
@@ -45,6 +47,7 @@ TEST(LazyMediaPlayer, MakesTheRealPlayerAtTheFirstOpenAndHandsItWhatWasSetBefore
     fake->advance(1000);
     EXPECT_EQ(player.position(), 1000);
     EXPECT_EQ(player.length(), 1000);
+    EXPECT_EQ(finished, 1) << "the real player's end reaches our handler";
 
     // Later files go to the same real player; its errors reach our handler.
     QStringList errors;
@@ -91,6 +94,8 @@ TEST(LazyMediaPlayer, MakesASoundPlayerWithoutADisplayAndReplacesItWhenOneIsSet)
             return f;
         });
         player.setFileName(QStringLiteral("data1\\kenor.wav"));
+        int finished = 0;
+        player.onFinished([&] { ++finished; });
         if (c.opened) {
             player.open();
             player.setPosition(c.at);
@@ -121,6 +126,9 @@ TEST(LazyMediaPlayer, MakesASoundPlayerWithoutADisplayAndReplacesItWhenOneIsSet)
         player.setDisplay(&panel);
         player.open();
         EXPECT_EQ(made.size(), c.opened ? 2u : 1u);
+        player.play();
+        made.back().second->advance(1000);
+        EXPECT_EQ(finished, 1) << "the end is told through the player made last";
     }
 }
 

@@ -169,19 +169,48 @@ TEST_F(MainMenuTest, MusicStartsOnTheSecondTickAndLoops)
     EXPECT_TRUE(menu->ms1->isVisible());
     EXPECT_FALSE(menu->ms2->isVisible());
 
+    EXPECT_TRUE(menu->Timer12->enabled());
+
+    // From the third tick on the player tells the end: nothing to poll.
     music()->clearLog();
-    music()->advance(2000);
     menu->Timer12->fire();
+    EXPECT_FALSE(menu->Timer12->enabled()) << "the timer sleeps while the piece plays";
     EXPECT_TRUE(music()->log().isEmpty()) << "no replay while the piece plays";
-    music()->advance(3000);
+    music()->advance(4999);
+    EXPECT_TRUE(music()->log().isEmpty());
+    // The end itself starts the piece again, at once and without a tick.
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        music()->clearLog();
+        music()->advance(round == 1 ? 1 : 5000);
+        EXPECT_EQ(music()->log(), QStringList({"setPosition 0", "play"}));
+        EXPECT_TRUE(music()->playing());
+        EXPECT_EQ(music()->position(), 0);
+        EXPECT_FALSE(menu->Timer12->enabled());
+    }
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// A piece shorter than the wait for the third tick, or one that ended while
+// nobody listened: the third tick finds it at its end and starts it again.
+TEST_F(MainMenuTest, TheThirdTickLoopsAPieceThatEndedBeforeIt)
+{
+    knowMedia("data1\\kenor.wav", 100);
+    Tfalam1* menu = openMenu();
+    menu->Timer12->fire();
+    menu->Timer12->fire();
+    music()->onFinished(nullptr); // the end goes unheard
+    music()->advance(150);
+    music()->clearLog();
     menu->Timer12->fire();
     EXPECT_EQ(music()->log(), QStringList({"setPosition 0", "play"}));
-    EXPECT_TRUE(music()->playing());
+    EXPECT_FALSE(menu->Timer12->enabled());
 }
 
 TEST_F(MainMenuTest, MusicIconsSwitchTheMusicOffAndOn)
 {
     Tfalam1* menu = openMenu();
+    menu->Timer12->fire();
     menu->Timer12->fire();
     menu->Timer12->fire();
     music()->advance(1200);
@@ -190,14 +219,44 @@ TEST_F(MainMenuTest, MusicIconsSwitchTheMusicOffAndOn)
     EXPECT_FALSE(menu->ms1->isVisible());
     EXPECT_TRUE(menu->ms2->isVisible());
     EXPECT_FALSE(music()->playing());
+    music()->advance(5000);
     menu->Timer12->fire();
     EXPECT_FALSE(music()->playing()) << "the loop does not restart paused music";
+    EXPECT_EQ(music()->position(), 1200);
     QTest::mouseClick(menu->ms2, Qt::LeftButton);
     EXPECT_TRUE(menu->ms1->isVisible());
     EXPECT_FALSE(menu->ms2->isVisible());
     EXPECT_TRUE(music()->playing());
     EXPECT_EQ(music()->position(), 1200) << "plays on from where it stopped";
     EXPECT_EQ(music()->log(), QStringList({"pause", "resume"}));
+
+    // Resumed, the piece still loops at its end; the tick the resume woke
+    // finds it playing and sleeps again.
+    menu->Timer12->fire();
+    EXPECT_FALSE(menu->Timer12->enabled());
+    music()->clearLog();
+    music()->advance(3800);
+    EXPECT_EQ(music()->log(), QStringList({"setPosition 0", "play"}));
+}
+
+// The end that came just as the music was switched off (the player had
+// already stopped at it) is not lost: switching on starts the piece again.
+TEST_F(MainMenuTest, MusicSwitchedOnAtTheEndStartsAgain)
+{
+    Tfalam1* menu = openMenu();
+    for (int i = 0; i < 3; ++i)
+        menu->Timer12->fire();
+    menu->ms1Click();
+    music()->setPosition(5000); // stopped at the end, as a late end does
+    menu->Timer12->fire();
+    EXPECT_FALSE(music()->playing()) << "switched off";
+    music()->clearLog();
+    menu->ms2Click();
+    EXPECT_TRUE(menu->Timer12->enabled());
+    menu->Timer12->fire();
+    EXPECT_EQ(music()->log(), QStringList({"resume", "setPosition 0", "play"}));
+    EXPECT_TRUE(music()->playing());
+    EXPECT_FALSE(menu->Timer12->enabled());
 }
 
 TEST_F(MainMenuTest, MissingMusicIsReportedOnceAndTheIconsStayHidden)
@@ -222,9 +281,18 @@ TEST_F(MainMenuTest, SuspendAndResumeTheMusicForAnotherSoundScreen)
     menu->suspendMusic();
     EXPECT_FALSE(menu->Timer12->enabled());
     EXPECT_FALSE(music()->isOpen());
+    music()->advance(10000);
+    EXPECT_EQ(music()->log(), QStringList({"close"})) << "nothing restarts while suspended";
     menu->resumeMusic();
     EXPECT_TRUE(menu->Timer12->enabled());
     EXPECT_EQ(music()->log(), QStringList({"close", "open data1\\kenor.wav", "play"}));
+    // The tick the resume woke goes back to sleep; the end loops as before.
+    menu->Timer12->fire();
+    EXPECT_FALSE(menu->Timer12->enabled());
+    music()->clearLog();
+    music()->advance(5000);
+    EXPECT_EQ(music()->log(), QStringList({"setPosition 0", "play"}));
+    music()->clearLog();
 
     // Switched off before: reopened but silent.
     QTest::mouseClick(menu->ms1, Qt::LeftButton);
@@ -232,6 +300,32 @@ TEST_F(MainMenuTest, SuspendAndResumeTheMusicForAnotherSoundScreen)
     music()->clearLog();
     menu->resumeMusic();
     EXPECT_EQ(music()->log(), QStringList({"open data1\\kenor.wav"}));
+    menu->Timer12->fire();
+    music()->advance(10000);
+    EXPECT_EQ(music()->log(), QStringList({"open data1\\kenor.wav"}));
+    EXPECT_FALSE(music()->playing());
+    EXPECT_TRUE(errors->shown().empty());
+}
+
+// A piece that fails part way is given up: reported once, the icons go, and
+// neither the timer nor an end brings it back.
+TEST_F(MainMenuTest, MusicThatFailsWhilePlayingIsGivenUp)
+{
+    Tfalam1* menu = openMenu();
+    menu->Timer12->fire();
+    music()->addFailing("data1\\kenor.wav", 5000, 700);
+    menu->Timer12->fire();
+    menu->Timer12->fire();
+    music()->advance(1000);
+    ASSERT_EQ(errors->shown().size(), 1u);
+    EXPECT_NE(errors->shown()[0].find("kenor.wav"), std::string::npos) << errors->shown()[0];
+    EXPECT_FALSE(menu->ms1->isVisible());
+    EXPECT_FALSE(menu->ms2->isVisible());
+    EXPECT_FALSE(menu->Timer12->enabled());
+    music()->clearLog();
+    menu->Timer12->fire();
+    EXPECT_TRUE(music()->log().isEmpty());
+    EXPECT_EQ(errors->shown().size(), 1u);
 }
 
 TEST_F(MainMenuTest, EscEndsTheRunFromAnyKeyboardPosition)

@@ -158,10 +158,12 @@ void FakeMediaPlayer::advance(std::int64_t ms)
         return;
     if (stop == current_->lengthMs) {
         endPiece();
-        return;
+    } else {
+        playing_ = false;
+        rangeEnd_ = -1;
     }
-    playing_ = false;
-    rangeEnd_ = -1;
+    // Last: the handler may do anything with this player.
+    reportFinished();
 }
 
 } // namespace ovta

@@ -25,7 +25,8 @@ public:
                     const QString& reason = "decoding error");
 
     // Moves the position by ms while playing; playback stops at the end of
-    // the piece or of the range. Does nothing while not playing.
+    // the piece or of the range, and the finished handler is called at once
+    // (advancing stands for the event loop). Does nothing while not playing.
     void advance(std::int64_t ms);
 
     // "open data1\kenor.wav", "play", "playRange 1000 2000", "pause", "resume",

@@ -10,7 +10,8 @@ namespace ovta::test {
 
 MediaClock fakeClock(FakeMediaPlayer& player)
 {
-    return {[&player](std::int64_t ms) { player.advance(ms); }, 1, 0};
+    const auto advance = [&player](std::int64_t ms) { player.advance(ms); };
+    return {advance, advance, [](const std::function<bool()>&) {}, 1, 0};
 }
 
 MediaClock realClock(MediaPlayer& player, std::int64_t scale, std::int64_t tolerance)
@@ -24,7 +25,14 @@ MediaClock realClock(MediaPlayer& player, std::int64_t scale, std::int64_t toler
             static_cast<int>(ms) + 5000);
         EXPECT_TRUE(done) << "the player did not move";
     };
-    return {advance, scale, tolerance};
+    const auto wait = [](std::int64_t ms) { QTest::qWait(static_cast<int>(ms)); };
+    // The end comes on the backend's own clock; then queued calls, and
+    // anything they queue in turn.
+    const auto settle = [](const std::function<bool()>& until) {
+        QTest::qWaitFor(until, 1000);
+        QTest::qWait(20);
+    };
+    return {advance, wait, settle, scale, tolerance};
 }
 
 std::vector<std::string> scriptWords(const std::string& step)
@@ -60,6 +68,8 @@ void actScript(MediaPlayer& player, const MediaClock& clock, const std::vector<s
         player.setPosition(arg(1));
     } else if (verb == "advance") {
         clock.advance(arg(1));
+    } else if (verb == "wait") {
+        clock.wait(arg(1));
     } else if (verb == "position") {
         player.position();
     } else if (verb == "length") {
@@ -73,6 +83,15 @@ void actScript(MediaPlayer& player, const MediaClock& clock, const std::vector<s
 
 void runScript(MediaPlayer& player, const MediaClock& clock, const std::vector<std::string>& steps)
 {
+    int finished = 0;
+    bool loop = false;
+    player.onFinished([&] {
+        ++finished;
+        if (!loop)
+            return;
+        player.setPosition(0);
+        player.play();
+    });
     for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i + 1) + ": " + steps[i]);
         const auto w = scriptWords(steps[i]);
@@ -83,6 +102,12 @@ void runScript(MediaPlayer& player, const MediaClock& clock, const std::vector<s
         } else if (w.at(0) == "length") {
             ASSERT_TRUE(player.isOpen());
             EXPECT_NEAR(player.length(), std::stoll(w.at(1)) * clock.scale, clock.tolerance);
+        } else if (w.at(0) == "finished") {
+            const int expected = std::stoi(w.at(1));
+            clock.settle([&] { return finished >= expected; });
+            EXPECT_EQ(finished, expected);
+        } else if (w.at(0) == "loopOnFinish") {
+            loop = true;
         } else if (w.at(0) == "closed") {
             EXPECT_FALSE(player.isOpen());
         } else if (w.at(0) == "throws") {
@@ -91,6 +116,7 @@ void runScript(MediaPlayer& player, const MediaClock& clock, const std::vector<s
             EXPECT_NO_THROW(actScript(player, clock, w));
         }
     }
+    player.onFinished(nullptr);
 }
 
 }  // namespace ovta::test

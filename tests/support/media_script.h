@@ -1,9 +1,11 @@
 // Scripts of media player calls, run the same way against the scripted fake
 // and the real player. A step is a call ("open data1\a.wav", "play",
 // "playRange 100 300", "pause", "resume", "setPosition 0", "close",
-// "advance 250", or a query "position", "length", "playing" made only for
-// its exception) or a check ("at 400 playing", "at 1000 stopped",
-// "length 2000", "closed", "throws <call>").
+// "advance 250", "wait 250", or a query "position", "length", "playing"
+// made only for its exception), "loopOnFinish" (from then on the finished
+// handler sets the position to 0 and plays again, as the music loop does), or
+// a check ("at 400 playing", "at 1000 stopped", "length 2000", "closed",
+// "finished 2": the finished handler has run twice so far, "throws <call>").
 #pragma once
 
 #include <cstdint>
@@ -24,6 +26,12 @@ namespace ovta::test {
 // `tolerance` ms (the real player's clock runs on its own).
 struct MediaClock {
     std::function<void(std::int64_t ms)> advance;
+    // Lets ms pass whatever the player does (played time for the fake, real
+    // time for a real player).
+    std::function<void(std::int64_t ms)> wait;
+    // Delivers what the player has queued for the event loop, waiting a
+    // little (a real player) for `until` to hold.
+    std::function<void(const std::function<bool()>& until)> settle;
     std::int64_t scale = 1;
     std::int64_t tolerance = 0;
 };
