@@ -42,12 +42,9 @@ TEST_F(MusicLoop, AShortPieceLoopsPausesAndPlaysOn)
         std::ofstream wave(copy.path() / "data1" / "kenor.wav", std::ios::binary | std::ios::trunc);
         wave << musicWaveBytes(800);
     }
-    Process reader({OVTA_BINARY, copy.path().string()},
-                   {"DISPLAY=" + x->display(), "OVTA_TRACE=1", "QT_QPA_PLATFORM=xcb"});
-    ASSERT_TRUE(reader.waitForLine("ovta: media open data1\\kenor.avi", 30s))
-        << joined(reader.lines());
-    keys({"Escape"});
-    ASSERT_TRUE(reader.waitForLine("ovta: activate falam1", 15s)) << joined(reader.lines());
+    const auto run = startAtMenu(copy.path().string());
+    ASSERT_TRUE(run);
+    Process& reader = *run;
 
     // The first play, then one from the start at each end.
     const std::string fromStart = "ovta: media play data1\\kenor.wav from=0 ";

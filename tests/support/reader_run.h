@@ -26,9 +26,10 @@ protected:
         ASSERT_TRUE(x->running()) << "Xvfb did not start";
     }
 
-    std::unique_ptr<Process> startReader()
+    // On the demo content, or on the content in `dir` (a changed copy).
+    std::unique_ptr<Process> startReader(const std::string& dir = OVTA_DEMO_DIR)
     {
-        return std::make_unique<Process>(std::vector<std::string>{OVTA_BINARY, OVTA_DEMO_DIR},
+        return std::make_unique<Process>(std::vector<std::string>{OVTA_BINARY, dir},
                                          std::vector<std::string>{"DISPLAY=" + x->display(),
                                                                   "OVTA_TRACE=1",
                                                                   "QT_QPA_PLATFORM=xcb"});
@@ -36,10 +37,10 @@ protected:
 
     // Starts the reader, skips the intro with Esc and waits for the main
     // menu; nullptr (with the test failed) when it does not come.
-    std::unique_ptr<Process> startAtMenu()
+    std::unique_ptr<Process> startAtMenu(const std::string& dir = OVTA_DEMO_DIR)
     {
         using namespace std::chrono_literals;
-        auto reader = startReader();
+        auto reader = startReader(dir);
         if (!reader->waitForLine("ovta: media open data1\\kenor.avi", 30s)) {
             ADD_FAILURE() << "no intro\n" << joined(reader->lines());
             return nullptr;
