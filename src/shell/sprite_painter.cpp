@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
+#include <cstring>
 
 namespace ovta {
 
@@ -32,6 +34,18 @@ std::vector<SpriteAnimation::Copy> joinedRuns(const std::vector<SpriteAnimation:
         runs.push_back(c);
     }
     return runs;
+}
+
+// The whole number of device pixels a pixel takes where the painter only
+// enlarges and moves (a window drawn at a factor of the display's); 1 where
+// it does not enlarge, or does anything else.
+int wholeScale(const QPainter& painter)
+{
+    const QTransform t = painter.deviceTransform();
+    if (t.type() != QTransform::TxScale || t.m11() != t.m22())
+        return 1;
+    const double f = t.m11();
+    return f >= 2 && f <= 16 && f == std::floor(f) ? static_cast<int>(f) : 1;
 }
 
 }  // namespace
@@ -84,18 +98,20 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage* asTarget = sourceFor(painter);
+    // Enlarged by hand only from 32-bit pixels, the strips the content has.
+    const int scale = (asTarget ? asTarget : &stripPixels_)->depth() == 32 ? wholeScale(painter) : 1;
     // A window paints a widget through a clip of what needs painting. Where
     // that is not one rectangle (controls lie over the widget), every copy
     // would go pixel by pixel along the clip's spans: each rectangle is then
     // painted under a clip of its own, where copies are row copies.
     const QRegion parts = dirty.isEmpty() ? QRegion(target) : dirty & target;
     if (parts.rectCount() <= 1) {
-        paintWithin(painter, parts.boundingRect(), ground, asTarget);
+        paintWithin(painter, parts.boundingRect(), ground, asTarget, scale);
     } else {
         painter.save();
         for (const QRect& r : parts) {
             painter.setClipRect(r);
-            paintWithin(painter, r, ground, asTarget);
+            paintWithin(painter, r, ground, asTarget, scale);
         }
         painter.restore();
     }
@@ -103,7 +119,7 @@ void SpriteCells::paint(QPainter& painter, const QRect& target, const QColor& gr
 }
 
 void SpriteCells::paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
-                              const QImage* asTarget) const
+                              const QImage* asTarget, int scale) const
 {
     // Clipped by hand: a clip on the painter costs more than the copies.
     for (const QRect& r : rest_) {
@@ -117,16 +133,47 @@ void SpriteCells::paintWithin(QPainter& painter, const QRect& bounds, const QCol
             continue;
         const QRect from(c.srcX + to.left() - c.dstX, c.srcY + to.top() - c.dstY, to.width(),
                          to.height());
-        if (asTarget)
+        if (scale > 1)
+            drawEnlarged(painter, asTarget ? *asTarget : stripPixels_, from, to.topLeft(), scale);
+        else if (asTarget)
             painter.drawImage(to.topLeft(), *asTarget, from);
         else
             painter.drawPixmap(to.topLeft(), strip_, from);
     }
 }
 
-QImage SpriteCells::picture(const QSize& size, const QColor& ground, QImage::Format format) const
+void SpriteCells::drawEnlarged(QPainter& painter, const QImage& source, const QRect& from,
+                               const QPoint& to, int scale) const
 {
-    QImage image(size, format);
+    const QSize size(from.width() * scale, from.height() * scale);
+    if (scratch_.format() != source.format() || scratch_.width() < size.width() ||
+        scratch_.height() < size.height())
+        scratch_ = QImage(size.expandedTo(scratch_.size()), source.format());
+    const std::size_t rowBytes = static_cast<std::size_t>(size.width()) * sizeof(quint32);
+    for (int y = 0; y < from.height(); ++y) {
+        const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(from.top() + y)) +
+                         from.left();
+        auto* out = reinterpret_cast<quint32*>(scratch_.scanLine(y * scale));
+        for (int x = 0; x < from.width(); ++x)
+            for (int k = 0; k < scale; ++k)
+                *out++ = in[x];
+        const uchar* first = scratch_.constScanLine(y * scale);
+        for (int k = 1; k < scale; ++k)
+            std::memcpy(scratch_.scanLine(y * scale + k), first, rowBytes);
+    }
+    // In device pixels: the copy is then a plain copy of rows. The clip
+    // already set stays where it was on the device.
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale), true);
+    painter.drawImage(to * scale, scratch_, QRect(QPoint(0, 0), size));
+    painter.restore();
+}
+
+QImage SpriteCells::picture(const QSize& size, const QColor& ground, QImage::Format format,
+                            int scale) const
+{
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
     image.fill(ground);
     QPainter painter(&image);
     paint(painter, QRect(QPoint(0, 0), size), ground);

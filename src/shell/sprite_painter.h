@@ -38,9 +38,9 @@ public:
                const QRegion& dirty = {}) const;
 
     // What the target shows, `size` big over `ground` (tests, grabs), drawn
-    // into an image of `format`.
+    // into an image of `format`, `scale` device pixels to a pixel.
     QImage picture(const QSize& size, const QColor& ground,
-                   QImage::Format format = QImage::Format_RGB32) const;
+                   QImage::Format format = QImage::Format_RGB32, int scale = 1) const;
 
 private:
     // The strip as drawn: where the target is a premultiplied-alpha image
@@ -49,7 +49,12 @@ private:
     // row copy instead of a per-pixel conversion spread over worker threads.
     const QImage* sourceFor(const QPainter& painter) const;
     void paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
-                     const QImage* asTarget) const;
+                     const QImage* asTarget, int scale) const;
+    // Draws `from` of the strip at `to`, enlarged `scale` times into
+    // scratch_ first and then copied pixel for pixel: Qt would enlarge it
+    // while drawing, pixel by pixel, spread over worker threads.
+    void drawEnlarged(QPainter& painter, const QImage& source, const QRect& from,
+                      const QPoint& to, int scale) const;
 
     QPixmap strip_;
     QImage stripPixels_;   // shares the pixmap's bytes
@@ -60,6 +65,8 @@ private:
     // The part of the last target painted that no cell covers.
     mutable std::optional<QRect> restOf_;
     mutable QRegion rest_;
+    // The enlarged cells of the copy being drawn, kept for the next.
+    mutable QImage scratch_;
 };
 
 }  // namespace ovta

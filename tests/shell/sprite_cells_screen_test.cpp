@@ -2,7 +2,9 @@
 // copied one by one onto a canvas, at every tick of a whole turn (the wrap
 // from the first slice back to the last included), and a tick that shows
 // nothing leaves the picture as it was; the same on a target of
-// premultiplied pixels, where the strip's bytes are copied as they are.
+// premultiplied pixels, where the strip's bytes are copied as they are, and
+// on a display that takes two or three device pixels to a pixel, where the
+// cells are enlarged by hand.
 #include "shell/sprite_painter.h"
 
 #include <QColor>
@@ -66,6 +68,18 @@ TEST(SpriteCells, ShowWhatCopyingEachCellWouldShowAtEveryTickOfATurn)
                           .convertToFormat(QImage::Format_RGB32),
                       canvas)
                 << tc.slices << " slices, tick " << t << ", premultiplied target";
+            for (const int scale : {2, 3}) {
+                const QImage enlarged = canvas.scaled(tc.target * scale, Qt::IgnoreAspectRatio,
+                                                      Qt::FastTransformation);
+                for (const auto format :
+                     {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+                    QImage shownScaled = cells.picture(tc.target, ground, format, scale);
+                    shownScaled.setDevicePixelRatio(1);
+                    ASSERT_EQ(shownScaled.convertToFormat(QImage::Format_RGB32), enlarged)
+                        << tc.slices << " slices, tick " << t << ", scale " << scale
+                        << ", format " << format;
+                }
+            }
         }
     }
 }
@@ -99,21 +113,25 @@ TEST(SpriteCells, PaintOnlyWithinTheDirtyRegion)
     const QRegion regions[] = {QRegion(100, 5, 200, 20), many, QRegion(520, 0, 120, 48)};
     for (const QRegion& dirty : regions) {
         for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
-            QImage canvas(size, format);
-            canvas.fill(untouched);
-            {
-                QPainter painter(&canvas);
-                cells.paint(painter, canvas.rect(), ground, dirty);
-            }
-            canvas = canvas.convertToFormat(QImage::Format_RGB32);
-            for (int y = 0; y < size.height(); ++y)
-                for (int x = 0; x < size.width(); ++x) {
-                    const QRgb expected = dirty.contains(QPoint(x, y)) ? whole.pixel(x, y)
-                                                                       : untouched.rgb();
-                    ASSERT_EQ(canvas.pixel(x, y), expected)
-                        << x << "," << y << " in a region of " << dirty.rectCount()
-                        << " rectangles, format " << format;
+            for (const int scale : {1, 2}) {
+                QImage canvas(size * scale, format);
+                canvas.setDevicePixelRatio(scale);
+                canvas.fill(untouched);
+                {
+                    QPainter painter(&canvas);
+                    cells.paint(painter, QRect(QPoint(0, 0), size), ground, dirty);
                 }
+                canvas = canvas.convertToFormat(QImage::Format_RGB32);
+                for (int y = 0; y < canvas.height(); ++y)
+                    for (int x = 0; x < canvas.width(); ++x) {
+                        const QPoint at(x / scale, y / scale);
+                        const QRgb expected =
+                            dirty.contains(at) ? whole.pixel(at) : untouched.rgb();
+                        ASSERT_EQ(canvas.pixel(x, y), expected)
+                            << x << "," << y << " in a region of " << dirty.rectCount()
+                            << " rectangles, format " << format << ", scale " << scale;
+                    }
+            }
         }
     }
 }
