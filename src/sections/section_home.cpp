@@ -124,8 +124,12 @@ void SectionHome::FormHide()
 void SectionHome::Timer1Timer()
 {
     Timer1->setInterval(1000);
-    if (panoramaCells_.tick(panorama_, m1->picture()))
-        update();
+    if (!panoramaCells_.tick(panorama_, m1->picture()))
+        return;
+    // The panorama and its ground cover every pixel: Qt need not fill the
+    // background under them first at each tick.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    update();
 }
 
 QImage SectionHome::shownPanorama() const

@@ -256,7 +256,11 @@ TEST_F(HomeTest, PanoramaDrawsTheWholeScreenAndRunsOnlyWhileActive)
             p.fillRect(s * 64, 0, 64, 480, QColor(s * 10, 0, 0));
     }
     home->m1->setPicture(strip);
+    EXPECT_FALSE(home->testAttribute(Qt::WA_OpaquePaintEvent))
+        << "with no panorama yet, the screen's own background shows";
     home->Timer1->fire();
+    EXPECT_TRUE(home->testAttribute(Qt::WA_OpaquePaintEvent))
+        << "the panorama covers it all: nothing is filled under it";
     EXPECT_EQ(home->Timer1->interval(), 1000);
     EXPECT_EQ(home->panorama().frame(), 24);
     const QImage drawn = home->shownPanorama();
