@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -143,29 +144,42 @@ void SpriteCells::paintWithin(QPainter& painter, const QRect& bounds, const QCol
 }
 
 void SpriteCells::drawEnlarged(QPainter& painter, const QImage& source, const QRect& from,
-                               const QPoint& to, int scale) const
+                               const QPoint& to, int scale)
 {
-    const QSize size(from.width() * scale, from.height() * scale);
-    if (scratch_.format() != source.format() || scratch_.width() < size.width() ||
-        scratch_.height() < size.height())
-        scratch_ = QImage(size.expandedTo(scratch_.size()), source.format());
-    const std::size_t rowBytes = static_cast<std::size_t>(size.width()) * sizeof(quint32);
-    for (int y = 0; y < from.height(); ++y) {
-        const auto* in = reinterpret_cast<const quint32*>(source.constScanLine(from.top() + y)) +
-                         from.left();
-        auto* out = reinterpret_cast<quint32*>(scratch_.scanLine(y * scale));
-        for (int x = 0; x < from.width(); ++x)
-            for (int k = 0; k < scale; ++k)
-                *out++ = in[x];
-        const uchar* first = scratch_.constScanLine(y * scale);
-        for (int k = 1; k < scale; ++k)
-            std::memcpy(scratch_.scanLine(y * scale + k), first, rowBytes);
-    }
-    // In device pixels: the copy is then a plain copy of rows. The clip
+    // One buffer for every strip, a few source rows at a time: small enough
+    // to stay in the processor's cache between being filled and copied out,
+    // whatever the factor.
+    constexpr qsizetype kScratchBytes = 256 * 1024;
+    static QImage scratch;
+    const int width = from.width() * scale;
+    const qsizetype bandBytes = static_cast<qsizetype>(width) * scale * 4;
+    const int rows = static_cast<int>(std::clamp<qsizetype>(kScratchBytes / bandBytes, 1,
+                                                            from.height()));
+    if (scratch.format() != source.format() || scratch.width() < width ||
+        scratch.height() < rows * scale)
+        scratch = QImage(QSize(width, rows * scale).expandedTo(scratch.size()), source.format());
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(quint32);
+    // In device pixels: each copy is then a plain copy of rows. The clip
     // already set stays where it was on the device.
     painter.save();
     painter.setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale), true);
-    painter.drawImage(to * scale, scratch_, QRect(QPoint(0, 0), size));
+    for (int top = 0; top < from.height(); top += rows) {
+        const int band = std::min(rows, from.height() - top);
+        for (int y = 0; y < band; ++y) {
+            const auto* in =
+                reinterpret_cast<const quint32*>(source.constScanLine(from.top() + top + y)) +
+                from.left();
+            auto* out = reinterpret_cast<quint32*>(scratch.scanLine(y * scale));
+            for (int x = 0; x < from.width(); ++x)
+                for (int k = 0; k < scale; ++k)
+                    *out++ = in[x];
+            const uchar* first = scratch.constScanLine(y * scale);
+            for (int k = 1; k < scale; ++k)
+                std::memcpy(scratch.scanLine(y * scale + k), first, rowBytes);
+        }
+        painter.drawImage(QPoint(to.x(), to.y() + top) * scale, scratch,
+                          QRect(0, 0, width, band * scale));
+    }
     painter.restore();
 }
 

@@ -50,11 +50,11 @@ private:
     const QImage* sourceFor(const QPainter& painter) const;
     void paintWithin(QPainter& painter, const QRect& bounds, const QColor& ground,
                      const QImage* asTarget, int scale) const;
-    // Draws `from` of the strip at `to`, enlarged `scale` times into
-    // scratch_ first and then copied pixel for pixel: Qt would enlarge it
-    // while drawing, pixel by pixel, spread over worker threads.
-    void drawEnlarged(QPainter& painter, const QImage& source, const QRect& from,
-                      const QPoint& to, int scale) const;
+    // Draws `from` of the strip at `to`, enlarged `scale` times by hand and
+    // then copied pixel for pixel: Qt would enlarge it while drawing, pixel
+    // by pixel, spread over worker threads.
+    static void drawEnlarged(QPainter& painter, const QImage& source, const QRect& from,
+                             const QPoint& to, int scale);
 
     QPixmap strip_;
     QImage stripPixels_;   // shares the pixmap's bytes
@@ -65,8 +65,6 @@ private:
     // The part of the last target painted that no cell covers.
     mutable std::optional<QRect> restOf_;
     mutable QRegion rest_;
-    // The enlarged cells of the copy being drawn, kept for the next.
-    mutable QImage scratch_;
 };
 
 }  // namespace ovta
