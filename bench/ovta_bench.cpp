@@ -293,6 +293,19 @@ IdleCpu idleCpuOn(XServer& x, const std::vector<std::string>& keys, const char* 
     return idleCpu(p, idleSeconds);
 }
 
+struct HomeAndAbout {
+    IdleCpu home, about;
+};
+
+HomeAndAbout homeAndAbout(XServer& x, int idleSeconds)
+{
+    // Menu positions: 4 is the section label with Tag 1 (frm41), 3 the about picture.
+    return {idleCpuOn(x, {"Down", "Down", "Down", "Down", "Return"}, "ovta: activate frm41",
+                      idleSeconds),
+            idleCpuOn(x, {"Down", "Down", "Down", "Return"}, "ovta: activate fabout",
+                      idleSeconds)};
+}
+
 // CPU of the bare window repainting as the reader's screens do (see
 // bare_window.cpp for `mode`): what Qt costs for those repaints alone.
 IdleCpu bareRepainting(XServer& x, const char* mode, int idleSeconds)
@@ -374,13 +387,9 @@ int main(int argc, char** argv)
                 " idle CPU: the median of %d windows of %d s, the worst beside)\n",
                 idleWindows, idleSeconds);
 
-    // Menu positions: 4 is the section label with Tag 1 (frm41), 3 the about picture.
-    const IdleCpu home = idleCpuOn(x, {"Down", "Down", "Down", "Down", "Return"},
-                                   "ovta: activate frm41", idleSeconds);
-    const IdleCpu about = idleCpuOn(x, {"Down", "Down", "Down", "Return"},
-                                    "ovta: activate fabout", idleSeconds);
-    idleRows("section home", home);
-    idleRows("about screen", about);
+    const HomeAndAbout screens = homeAndAbout(x, idleSeconds);
+    idleRows("section home", screens.home);
+    idleRows("about screen", screens.about);
     std::printf("(a home pans its 640x480 panorama once a second; the about screen scrolls its\n"
                 " band every 200 ms and its credits every 1.3 s)\n");
 
@@ -400,13 +409,10 @@ int main(int argc, char** argv)
         XServer large("2560x1440x24");
         if (large.running()) {
             const IdleCpu menuLarge = idleCpuOn(large, {}, nullptr, idleSeconds);
-            const IdleCpu homeLarge = idleCpuOn(large, {"Down", "Down", "Down", "Down", "Return"},
-                                                "ovta: activate frm41", idleSeconds);
-            const IdleCpu aboutLarge = idleCpuOn(large, {"Down", "Down", "Down", "Return"},
-                                                 "ovta: activate fabout", idleSeconds);
+            const HomeAndAbout screensLarge = homeAndAbout(large, idleSeconds);
             idleRows("menu, 2560x1440", menuLarge);
-            idleRows("home, 2560x1440", homeLarge);
-            idleRows("about, 2560x1440", aboutLarge);
+            idleRows("home, 2560x1440", screensLarge.home);
+            idleRows("about, 2560x1440", screensLarge.about);
         }
     }
     return 0;
